@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdio>
+
+#include "run/frame.hpp"
+
+namespace textshow {
+
+// One unit of the frame wait. The real one counts; tests inject one that only tallies.
+using DelayUnit = void (*)();
+
+// Pure counting, no clock: 255 passes of 510 single-step transfers, then 255 clearing steps.
+void count_delay_unit();
+inline constexpr DelayUnit DELAY_UNIT = count_delay_unit;
+
+// Where the frames go and how the show paces them: the routines every effect shares.
+struct Console {
+  std::FILE* out = stdout;
+  Cell speed_setting = 0;
+  DelayUnit delay_unit = DELAY_UNIT;
+
+  // The one output routine: every byte of the show passes here, one call each.
+  void put(char c) const { std::putc(c, out); }
+
+  void write_run(char c, Cell n) const;
+  void end_row() const;
+  void emit_blank_rows(Cell n) const;
+
+  // Waits (k × speed_setting) mod 256 delay units after a frame.
+  void frame_delay(Cell k) const;
+};
+
+}  // namespace textshow

@@ -1,0 +1,40 @@
+#include "run/console.hpp"
+
+namespace textshow {
+
+namespace {
+
+constexpr Cell UNIT_PASSES = 255;
+constexpr Cell UNIT_LOAD = 255;
+
+}  // namespace
+
+// The counters are volatile so that every step really happens: the wait is the work.
+void count_delay_unit() {
+  volatile Cell work = UNIT_LOAD;
+  volatile Cell held = 0;
+  volatile Cell passes = UNIT_PASSES;
+  while (passes != 0) {
+    while (work != 0) {
+      work = work - 1;
+      held = held + 1;
+    }
+    while (held != 0) {
+      held = held - 1;
+      work = work + 1;
+    }
+    passes = passes - 1;
+  }
+  while (work != 0) {
+    work = work - 1;
+  }
+}
+
+void Console::frame_delay(Cell k) const {
+  const auto units = static_cast<Cell>(k * speed_setting);  // wraps: a Cell holds the count
+  for (Cell n = units; n != 0; --n) {
+    delay_unit();
+  }
+}
+
+}  // namespace textshow

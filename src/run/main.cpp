@@ -1,0 +1,13 @@
+#include <cstdio>
+
+#include "run/show.hpp"
+#include "run/speed_setting.hpp"
+
+int main() {
+  const textshow::Console console{
+      .out = stdout,
+      .speed_setting = textshow::speed_setting_from(std::getchar()),
+  };
+  textshow::play_show(console);
+  return textshow::finish_show(console);
+}

@@ -1,0 +1,40 @@
+#include "support/capture.hpp"
+
+#include <cstdlib>
+#include <stdexcept>
+
+namespace textshow::testing {
+
+int delay_units_counted = 0;
+
+void count_unit_only() { ++delay_units_counted; }
+
+Capture::Capture(Cell speed_setting)
+    : console_{.out = open_memstream(&data_, &size_),
+               .speed_setting = speed_setting,
+               .delay_unit = count_unit_only} {
+  if (console_.out == nullptr) {
+    throw std::runtime_error("cannot open a memory stream");
+  }
+}
+
+Capture::~Capture() {
+  std::fclose(console_.out);
+  std::free(data_);
+}
+
+std::string Capture::bytes() {
+  std::fflush(console_.out);
+  return {data_, size_};
+}
+
+std::string_view frame_of(std::string_view stream, std::size_t index,
+                          std::size_t frame_bytes) {
+  return stream.substr(index * frame_bytes, frame_bytes);
+}
+
+std::string_view row_of(std::string_view frame, int r) {
+  return frame.substr(static_cast<std::size_t>(r - 1) * ROW_BYTES, FRAME_WIDTH);
+}
+
+}  // namespace textshow::testing

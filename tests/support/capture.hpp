@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "run/console.hpp"
+
+namespace textshow::testing {
+
+// A delay unit that waits not at all and only counts how often it was asked.
+extern int delay_units_counted;
+void count_unit_only();
+
+// Collects in memory what the show writes through its one output routine.
+class Capture {
+ public:
+  explicit Capture(Cell speed_setting = 0);
+  ~Capture();
+  Capture(const Capture&) = delete;
+  Capture& operator=(const Capture&) = delete;
+
+  const Console& console() const { return console_; }
+  std::string bytes();
+
+ private:
+  char* data_ = nullptr;
+  std::size_t size_ = 0;
+  Console console_;
+};
+
+// Frame `index` of a stream of frames of `frame_bytes` each.
+std::string_view frame_of(std::string_view stream, std::size_t index,
+                          std::size_t frame_bytes = FRAME_BYTES);
+
+// Row r (1 = top) of a frame whose rows end in CR LF, without its line end.
+std::string_view row_of(std::string_view frame, int r);
+
+}  // namespace textshow::testing
