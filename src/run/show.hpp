@@ -1,11 +1,26 @@
 #pragma once
 
+#include <string_view>
+
 #include "run/console.hpp"
+#include "run/work_area.hpp"
 
 namespace textshow {
 
+// One stage of the show: what it is called, how many frames it writes, how
+// long it waits after each (0: not at all) and how it is played.
+struct Stage {
+  std::string_view name;
+  int frames;
+  Cell delay_multiplier;
+  void (*play)(const Console& console, WorkArea& work);
+};
+
+extern const Stage SHOW_STAGES[];
+extern const int SHOW_STAGE_COUNT;
+
 // Plays every stage of the show once, in order, into the console.
-void play_show(const Console& console);
+void play_show(const Console& console, WorkArea& work);
 
 // Ends the run with the byte 0; returns the exit status.
 int finish_show(const Console& console);

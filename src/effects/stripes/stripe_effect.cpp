@@ -6,8 +6,6 @@ namespace textshow {
 
 namespace {
 
-constexpr Cell STRIPE_DELAY_MULTIPLIER = 1;
-
 // The row's offset is taken modulo r, not the period 2r: each time it wraps,
 // ink and gap trade places. (200 + phase) × r / 10 ≡ phase × r / 10 (mod r).
 int lead_blanks(int r, int stripe_phase) {
