@@ -3,7 +3,11 @@
 #include <cstdlib>
 #include <iterator>
 
+#include "effects/loading_bar/loading_bar.hpp"
+#include "effects/plasma/plasma_effect.hpp"
 #include "effects/stripes/stripe_effect.hpp"
+#include "effects/tunnel/tunnel_effect.hpp"
+#include "effects/twister/twister_effect.hpp"
 
 namespace textshow {
 
@@ -14,6 +18,20 @@ constexpr Stage SHOW_STAGES[] = {
      [](const Console& console, WorkArea&) {
        StripeEffect{.frame_counter = STRIPE_FRAMES, .stripe_phase = 1}.play(console);
      }},
+    {"tunnel loading", LOADING_FRAMES, 0,
+     [](const Console& console, WorkArea& work) { build_tunnel_table(console, work.tunnel); }},
+    {"tunnel", TUNNEL_FRAMES, TUNNEL_DELAY_MULTIPLIER,
+     [](const Console& console, WorkArea& work) {
+       TunnelEffect{.table = work.tunnel, .frame_counter = TUNNEL_FRAMES}.play(console);
+     }},
+    {"plasma loading", LOADING_FRAMES, 0,
+     [](const Console& console, WorkArea& work) { build_plasma_table(console, work.plasma); }},
+    {"plasma", PLASMA_FRAMES, PLASMA_DELAY_MULTIPLIER,
+     [](const Console& console, WorkArea& work) {
+       PlasmaEffect{.table = work.plasma, .frame_counter = PLASMA_FRAMES}.play(console);
+     }},
+    {"twister", TWISTER_FRAMES, TWISTER_DELAY_MULTIPLIER,
+     [](const Console& console, WorkArea&) { TwisterEffect{.cycles = TWISTER_CYCLES}.play(console); }},
 };
 constexpr int SHOW_STAGE_COUNT = std::size(SHOW_STAGES);
 

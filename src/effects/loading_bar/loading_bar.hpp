@@ -1,0 +1,13 @@
+#pragma once
+
+#include "run/console.hpp"
+
+namespace textshow {
+
+inline constexpr Cell LOADING_FRAMES = 50;
+
+// One frame of the loading bar shown while a table is built: a bar of
+// 100 − 2 × rows_left "#" in six rows across the middle. It never waits.
+void draw_loading_bar(const Console& console, Cell rows_left);
+
+}  // namespace textshow

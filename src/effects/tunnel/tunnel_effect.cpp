@@ -1,0 +1,63 @@
+#include "effects/tunnel/tunnel_effect.hpp"
+
+namespace textshow {
+
+namespace {
+
+constexpr Cell CHECKER_SIZE = 6;  // both phases run 1 to CHECKER_SIZE
+constexpr Cell SHADE_SPACE = 1;
+constexpr Cell SHADE_INK = 2;
+
+void flip(Cell& shade) { shade = shade == SHADE_SPACE ? SHADE_INK : SHADE_SPACE; }
+
+// One depth unit outward and one angle unit clockwise; crossing a square's
+// edge in either direction changes its colour.
+void advance_tunnel(TunnelCell& cell) {
+  if (cell.depth_phase == CHECKER_SIZE) {
+    cell.depth_phase = 1;
+    flip(cell.shade);
+  } else {
+    ++cell.depth_phase;
+  }
+  if (cell.angle_phase == 1) {
+    cell.angle_phase = CHECKER_SIZE;
+    flip(cell.shade);
+  } else {
+    --cell.angle_phase;
+  }
+  cell.out_char = cell.shade == SHADE_INK ? '#' : ' ';
+}
+
+void advance_table(TunnelTable& table) {
+  for (TunnelCell& record : table) {
+    if (record.shade == 0) {
+      record.out_char = '\n';
+    } else {
+      advance_tunnel(record);
+    }
+  }
+}
+
+// Backwards through the table is forwards through the screen; the LF of each
+// row's END_OF_ROW ends the row above it, and the last row gets CR LF.
+void write_tunnel_frame(const Console& console, TunnelTable& table) {
+  table.back().out_char = 0;
+  for (auto record = table.rbegin() + 1; record != table.rend(); ++record) {
+    console.put(static_cast<char>(record->out_char));
+    record->out_char = 0;
+  }
+  console.end_row();
+}
+
+}  // namespace
+
+void TunnelEffect::play(const Console& console) {
+  for (; frame_counter != 0; --frame_counter) {
+    advance_table(table);
+    write_tunnel_frame(console, table);
+    console.frame_delay(TUNNEL_DELAY_MULTIPLIER);
+  }
+  table = {};
+}
+
+}  // namespace textshow

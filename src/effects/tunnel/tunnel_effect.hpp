@@ -1,0 +1,22 @@
+#pragma once
+
+#include "effects/tunnel/tunnel_table.hpp"
+#include "run/console.hpp"
+
+namespace textshow {
+
+inline constexpr Cell TUNNEL_FRAMES = 150;
+inline constexpr Cell TUNNEL_DELAY_MULTIPLIER = 2;
+// Rows 1 to 49 end with LF alone, row 50 with CR LF.
+inline constexpr int TUNNEL_FRAME_BYTES = FRAME_BYTES - (FRAME_HEIGHT - 1);
+
+// Effect 4: the checkerboard streams out of the centre while it turns, one
+// depth unit and one angle unit a frame. It clears its table when it ends.
+struct TunnelEffect {
+  TunnelTable& table;
+  Cell frame_counter = 0;
+
+  void play(const Console& console);
+};
+
+}  // namespace textshow
