@@ -26,8 +26,15 @@ struct Console {
   void end_row() const;
   void emit_blank_rows(Cell n) const;
 
-  // Waits (k × speed_setting) mod 256 delay units after a frame.
+  // Every frame ends here: if the console has stopped taking output the show
+  // stops at once (check_output throws); otherwise it waits frame_delay(k).
+  void end_frame(Cell k) const;
+
+  // Waits (k × speed_setting) mod 256 delay units.
   void frame_delay(Cell k) const;
+
+  // Throws std::system_error naming the cause once a write has failed.
+  void check_output() const;
 };
 
 }  // namespace textshow

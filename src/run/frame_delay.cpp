@@ -30,6 +30,11 @@ void count_delay_unit() {
   }
 }
 
+void Console::end_frame(Cell k) const {
+  check_output();
+  frame_delay(k);
+}
+
 void Console::frame_delay(Cell k) const {
   const auto units = static_cast<Cell>(k * speed_setting);  // wraps: a Cell holds the count
   for (Cell n = units; n != 0; --n) {

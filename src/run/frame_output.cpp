@@ -1,5 +1,8 @@
 #include "run/console.hpp"
 
+#include <cerrno>
+#include <system_error>
+
 namespace textshow {
 
 void Console::write_run(char c, Cell n) const {
@@ -17,6 +20,14 @@ void Console::emit_blank_rows(Cell n) const {
   for (; n != 0; --n) {
     write_run(' ', FRAME_WIDTH);
     end_row();
+  }
+}
+
+// Checked once a frame, not once a byte: the stream remembers a failed write,
+// and errno still holds its cause.
+void Console::check_output() const {
+  if (std::ferror(out) != 0) {
+    throw std::system_error(errno, std::generic_category(), "write error");
   }
 }
 

@@ -1,4 +1,6 @@
 #include <cstdio>
+#include <cstdlib>
+#include <system_error>
 
 #include "run/show.hpp"
 #include "run/speed_setting.hpp"
@@ -9,6 +11,12 @@ int main() {
       .out = stdout,
       .speed_setting = textshow::speed_setting_from(std::getchar()),
   };
-  textshow::play_show(console, work);
-  return textshow::finish_show(console);
+  try {
+    textshow::play_show(console, work);
+    textshow::finish_show(console);
+  } catch (const std::system_error& failure) {
+    std::fprintf(stderr, "textshow: %s\n", failure.what());
+    return EXIT_FAILURE;
+  }
+  return EXIT_SUCCESS;
 }

@@ -1,6 +1,5 @@
 #include "run/show.hpp"
 
-#include <cstdlib>
 #include <iterator>
 
 #include "effects/loading_bar/loading_bar.hpp"
@@ -18,13 +17,13 @@ constexpr Stage SHOW_STAGES[] = {
      [](const Console& console, WorkArea&) {
        StripeEffect{.frame_counter = STRIPE_FRAMES, .stripe_phase = 1}.play(console);
      }},
-    {"tunnel loading", LOADING_FRAMES, 0,
+    {"tunnel loading", LOADING_FRAMES, LOADING_DELAY_MULTIPLIER,
      [](const Console& console, WorkArea& work) { build_tunnel_table(console, work.tunnel); }},
     {"tunnel", TUNNEL_FRAMES, TUNNEL_DELAY_MULTIPLIER,
      [](const Console& console, WorkArea& work) {
        TunnelEffect{.table = work.tunnel, .frame_counter = TUNNEL_FRAMES}.play(console);
      }},
-    {"plasma loading", LOADING_FRAMES, 0,
+    {"plasma loading", LOADING_FRAMES, LOADING_DELAY_MULTIPLIER,
      [](const Console& console, WorkArea& work) { build_plasma_table(console, work.plasma); }},
     {"plasma", PLASMA_FRAMES, PLASMA_DELAY_MULTIPLIER,
      [](const Console& console, WorkArea& work) {
@@ -41,9 +40,10 @@ void play_show(const Console& console, WorkArea& work) {
   }
 }
 
-int finish_show(const Console& console) {
+void finish_show(const Console& console) {
   console.put('\0');
-  return std::ferror(console.out) != 0 ? EXIT_FAILURE : EXIT_SUCCESS;
+  std::fflush(console.out);
+  console.check_output();
 }
 
 }  // namespace textshow

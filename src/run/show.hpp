@@ -22,7 +22,8 @@ extern const int SHOW_STAGE_COUNT;
 // Plays every stage of the show once, in order, into the console.
 void play_show(const Console& console, WorkArea& work);
 
-// Ends the run with the byte 0; returns the exit status.
-int finish_show(const Console& console);
+// Ends the run with the byte 0 and makes sure every byte has left; throws
+// std::system_error if one could not be written.
+void finish_show(const Console& console);
 
 }  // namespace textshow

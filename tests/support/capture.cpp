@@ -33,6 +33,14 @@ std::string_view frame_of(std::string_view stream, std::size_t index,
   return stream.substr(index * frame_bytes, frame_bytes);
 }
 
+std::uint64_t digest_of(std::string_view bytes) {
+  std::uint64_t digest = 0xcbf29ce484222325;
+  for (const char byte : bytes) {
+    digest = (digest ^ static_cast<unsigned char>(byte)) * 0x100000001b3;
+  }
+  return digest;
+}
+
 std::string_view row_of(std::string_view frame, int r) {
   return frame.substr(static_cast<std::size_t>(r - 1) * ROW_BYTES, FRAME_WIDTH);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -32,6 +33,9 @@ class Capture {
 // Frame `index` of a stream of frames of `frame_bytes` each.
 std::string_view frame_of(std::string_view stream, std::size_t index,
                           std::size_t frame_bytes = FRAME_BYTES);
+
+// A 64-bit FNV-1a digest: any change to any byte changes it.
+std::uint64_t digest_of(std::string_view bytes);
 
 // Row r (1 = top) of a frame whose rows end in CR LF, without its line end.
 std::string_view row_of(std::string_view frame, int r);
