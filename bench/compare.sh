@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# Measures textshow at full speed ("A") against the byte pump, the fastest writer
+# of the same bytes: wall time side by side in one hyperfine run, instructions
+# under callgrind, peak resident memory of each, and one unit of the frame wait.
+# Usage: bash bench/compare.sh [BUILD_DIR] (default: build-perf)
+# Environment: RUNS (timed runs of each program, default 100).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build-perf}
+runs=${RUNS:-100}
+
+install_missing() {
+  local packages=(cmake g++ libbenchmark-dev hyperfine valgrind time) missing=() package
+  for package in "${packages[@]}"; do
+    dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
+  done
+  if ((${#missing[@]} > 0)); then
+    apt-get update
+    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+  fi
+}
+
+build_programs() {
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTEXTSHOW_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
+  cmake --build "$build" -j2 --target textshow byte_pump textshow_bench >/dev/null
+}
+
+# Prints the total instruction count of a command run under callgrind.
+instructions() {
+  local out
+  out=$(mktemp -p "$work")
+  valgrind --tool=callgrind --callgrind-out-file="$out" "$@" >/dev/null 2>&1
+  awk '/^totals:/ { print $2 }' "$out"
+}
+
+# Prints the peak resident memory of a command, in KiB.
+peak_rss_kib() {
+  /usr/bin/time -f %M -o "$work/rss" "$@" >/dev/null
+  cat "$work/rss"
+}
+
+# Prints the median wall time in seconds of the command on row $1 of hyperfine's CSV.
+median_seconds() {
+  awk -F, -v row="$1" 'NR == row + 1 { print $4 }' "$work/times.csv"
+}
+
+# Instructions of one delay unit: at "B" the show waits at least one unit a frame,
+# and callgrind's caller tree counts the calls of count_delay_unit.
+delay_unit_instructions() {
+  local out="$work/delay.callgrind"
+  valgrind --tool=callgrind --callgrind-out-file="$out" "$textshow" <"$work/speed_B" \
+    >/dev/null 2>&1
+  callgrind_annotate --inclusive=yes --tree=caller "$out" | awk '
+    /^$/ { calls = 0 }
+    /^ *[0-9,]+ .*< / && match($0, /\([0-9,]+x\)/) {
+      n = substr($0, RSTART + 1, RLENGTH - 3); gsub(",", "", n); calls += n
+    }
+    /\* .*textshow::count_delay_unit\(\)/ {
+      total = $1; gsub(",", "", total)
+      printf "%d calls, %.0f instructions each\n", calls, total / calls
+    }'
+}
+
+delay_unit_time() {
+  "$build/bench/textshow_bench" --benchmark_filter='^delay_unit$' --benchmark_repetitions=5 \
+    --benchmark_report_aggregates_only=true 2>/dev/null | awk '/delay_unit_median/ { print $2, $3 }'
+}
+
+install_missing
+build_programs
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+textshow=$(realpath "$build/src/textshow")
+pump=$(realpath "$build/bench/byte_pump")
+printf A >"$work/speed_A"
+printf B >"$work/speed_B"
+"$textshow" <"$work/speed_A" >"$work/recorded"
+echo "recorded output: $(stat -c %s "$work/recorded") bytes"
+
+hyperfine --warmup 10 --runs "$runs" --export-csv "$work/times.csv" \
+  "$textshow <$work/speed_A" "$pump $work/recorded"
+show_time=$(median_seconds 1)
+pump_time=$(median_seconds 2)
+
+show_instructions=$(instructions "$textshow" <"$work/speed_A")
+pump_instructions=$(instructions "$pump" "$work/recorded")
+show_rss=$(peak_rss_kib "$textshow" <"$work/speed_A")
+pump_rss=$(peak_rss_kib "$pump" "$work/recorded")
+
+echo
+awk -v s="$show_time" -v p="$pump_time" 'BEGIN {
+  printf "wall time, median:  textshow %.2f ms, byte pump %.2f ms, ratio %.3f (target <= 1.15)\n",
+    s * 1000, p * 1000, s / p }'
+awk -v s="$show_instructions" -v p="$pump_instructions" 'BEGIN {
+  printf "instructions:       textshow %d, byte pump %d, ratio %.3f (target <= 1.3)\n", s, p, s / p }'
+echo "peak resident:      textshow $show_rss KiB, byte pump $pump_rss KiB," \
+  "difference $((show_rss - pump_rss)) KiB (target <= 1024)"
+echo "one delay unit:     $(delay_unit_time) (median of 5 benchmark repetitions)"
+echo "one delay unit:     $(delay_unit_instructions) (callgrind, textshow at \"B\")"
