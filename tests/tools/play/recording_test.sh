@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Records the show and has asciinema read the recording back: what it plays
+# must be every frame that textshow writes, drawn in place.
+set -euo pipefail
+play=$1
+textshow=$2
+
+for tool in asciinema tmux perl; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "$tool is not installed: skipped"
+    exit 77
+  fi
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+# asciinema cat wants a terminal for its keys even when its output goes to a
+# file; a tmux pane lends it one.
+asciinema_cat() {
+  tmux -S "$work/socket" -f /dev/null new-session -d -x 100 -y 50 \
+    "asciinema cat '$1' > '$2' 2> cat.errors; echo \$? > cat.status"
+  for _ in $(seq 100); do
+    [[ -s cat.status ]] && break
+    sleep 0.1
+  done
+  [[ "$(cat cat.status 2>/dev/null)" == 0 ]] || { echo "FAIL: asciinema cat $1"; cat cat.errors; exit 1; }
+  rm -f cat.status
+}
+
+# What a player shows of a recording, one row a line: every frame drawn from
+# the top-left corner follows a newline; the cursor and clearing codes go.
+rows_played() { perl -0777 -pe 's/\e\[\?25[lh]|\e\[2J//g; s/\e\[H/\n/g; s/\r//g' "$1"; }
+
+printf A | "$textshow" > show
+{
+  printf '\n'
+  tr -d '\r\0' < show | head -c -1
+} > expected_rows
+
+"$play" --record show.cast --fps 1000 > summary
+asciinema_cat show.cast played
+rows_played played > played_rows
+cmp expected_rows played_rows || { echo "FAIL: the recording of the show does not play the show's frames"; exit 1; }
+head -1 show.cast | grep -qx '{"version": 2, "width": 100, "height": 50}' || { echo "FAIL: header $(head -1 show.cast)"; exit 1; }
+tail -n +2 show.cast | sed 's/^\[\([0-9.]*\),.*/\1/' | sort -c -g || { echo "FAIL: times decrease"; exit 1; }
+grep -Eq '^twister +200 frames' summary || { echo "FAIL: summary"; cat summary; exit 1; }
+
+# A stream read from standard input, cut in its third frame, with quotes and backslashes.
+for r in $(seq 120); do printf '%-100s\r\n' "row $r \"\\"; done > cut_stream
+"$play" --record cut.cast - < cut_stream > /dev/null
+asciinema_cat cut.cast cut_played
+{
+  printf '\n'
+  tr -d '\r' < cut_stream
+  for _ in $(seq 30); do printf '%100s\n' ''; done
+} | head -c -1 > cut_expected
+rows_played cut_played > cut_rows
+cmp cut_expected cut_rows || { echo "FAIL: the cut stream's recording"; diff <(cat -A cut_expected) <(cat -A cut_rows) | head; exit 1; }
+
+echo "recording test passed"

@@ -1,0 +1,39 @@
+#include "play/viewport.hpp"
+
+#include <gtest/gtest.h>
+
+namespace textshow::play {
+namespace {
+
+TEST(FitFrame, CentresTheFrameOrItsCentre) {
+  struct Case {
+    int lines;
+    int columns;
+    Viewport view;
+  };
+  const Case cases[] = {
+      {50, 100, {0, 0, 0, 0, 50, 100, false}},
+      {60, 120, {5, 10, 0, 0, 50, 100, false}},
+      {61, 121, {5, 10, 0, 0, 50, 100, false}},
+      {24, 80, {0, 0, 13, 10, 23, 80, true}},
+      {50, 99, {0, 0, 0, 0, 49, 99, true}},
+      {60, 99, {4, 0, 0, 0, 50, 99, true}},
+      {40, 120, {0, 10, 5, 0, 39, 100, true}},
+      {2, 3, {0, 0, 24, 48, 1, 3, true}},
+      {1, 1, {0, 0, 25, 49, 0, 1, true}},
+      {0, 0, {0, 0, 25, 50, 0, 0, true}},
+  };
+  for (const Case& c : cases) {
+    const Viewport view = fit_frame(c.lines, c.columns);
+    EXPECT_EQ(view, c.view) << c.columns << " x " << c.lines << ": rows " << view.screen_row << "+" << view.rows
+                            << " from " << view.frame_row << ", columns " << view.screen_column << "+"
+                            << view.columns << " from " << view.frame_column;
+  }
+}
+
+TEST(SizeNotice, TellsTheSizeNeededAndTheSizeThereIs) {
+  EXPECT_EQ(size_notice(24, 80), "textshow-play needs 100 x 50, this terminal is 80 x 24");
+}
+
+}  // namespace
+}  // namespace textshow::play

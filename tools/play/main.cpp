@@ -1,0 +1,101 @@
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <fstream>
+#include <system_error>
+
+#include "play/frame_feed.hpp"
+#include "play/options.hpp"
+#include "play/player.hpp"
+#include "play/recording.hpp"
+#include "play/show_frames.hpp"
+#include "play/version.hpp"
+
+namespace textshow::play {
+
+namespace {
+
+constexpr int USAGE_FAILURE = 2;
+
+FrameFeed feed_for(const Options& options) {
+  if (options.stream_path) {
+    return FrameFeed(open_stream(*options.stream_path), *options.stream_path);
+  }
+  return FrameFeed(show_frames());
+}
+
+void print_summary(const ShowTally& tally, const StagePlan& plan) {
+  for (const std::string& line : summary_lines(tally, plan)) {
+    std::printf("%s\n", line.c_str());
+  }
+}
+
+void record(const Options& options, const StagePlan& plan) {
+  std::ofstream out(*options.record_path, std::ios::binary);
+  if (!out) {
+    throw std::system_error(errno, std::generic_category(), "cannot write " + *options.record_path);
+  }
+  FrameFeed feed = feed_for(options);
+  feed.read_all();
+  ShowTally tally(plan.count());
+  record_frames(feed.frames(), plan, options.fps, out, tally);
+  out.close();
+  if (!out) {
+    throw std::system_error(errno, std::generic_category(), "cannot write " + *options.record_path);
+  }
+  print_summary(tally, plan);
+}
+
+// Returns the stop signal that ended the play early, if one did.
+std::optional<int> play(const Options& options, const StagePlan& plan) {
+  FrameFeed feed = feed_for(options);
+  ShowTally tally(plan.count());
+  const StopSignals signals;
+  {
+    Screen screen;
+    Player(screen, feed, plan, signals, options.fps, options.loop, tally).run();
+  }
+  print_summary(tally, plan);
+  return signals.caught();
+}
+
+int run(const Options& options) {
+  const StagePlan plan = StagePlan::of_show();
+  if (options.record_path) {
+    record(options, plan);
+    return EXIT_SUCCESS;
+  }
+  if (const std::optional<int> signal = play(options, plan)) {
+    StopSignals::end_by(*signal);
+  }
+  return EXIT_SUCCESS;
+}
+
+}  // namespace
+
+}  // namespace textshow::play
+
+int main(int argc, char* argv[]) {
+  using namespace textshow::play;
+  Options options;
+  try {
+    options = parse_options(argc, argv);
+  } catch (const UsageError& error) {
+    std::fprintf(stderr, "textshow-play: %s\nTry 'textshow-play --help'.\n", error.what());
+    return USAGE_FAILURE;
+  }
+  if (options.help) {
+    std::printf("%s", usage_text().c_str());
+    return EXIT_SUCCESS;
+  }
+  if (options.version) {
+    std::printf("textshow-play %.*s\n", static_cast<int>(VERSION.size()), VERSION.data());
+    return EXIT_SUCCESS;
+  }
+  try {
+    return run(options);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "textshow-play: %s\n", error.what());
+    return EXIT_FAILURE;
+  }
+}
