@@ -5,9 +5,13 @@
 
 namespace textshow {
 
+// Written through a copy of the console: a byte stored into the stream's buffer
+// cannot then change which stream the console names, so the stream is looked up
+// once a run instead of once a byte.
 void Console::write_run(char c, Cell n) const {
+  const Console console = *this;
   for (; n != 0; --n) {
-    put(c);
+    console.put(c);
   }
 }
 
