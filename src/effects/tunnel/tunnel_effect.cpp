@@ -8,24 +8,19 @@ constexpr Cell CHECKER_SIZE = 6;  // both phases run 1 to CHECKER_SIZE
 constexpr Cell SHADE_SPACE = 1;
 constexpr Cell SHADE_INK = 2;
 
-void flip(Cell& shade) { shade = shade == SHADE_SPACE ? SHADE_INK : SHADE_SPACE; }
-
 // One depth unit outward and one angle unit clockwise; crossing a square's
-// edge in either direction changes its colour.
+// edge in either direction changes its colour, crossing both at once keeps it.
+// Written as selections and sums rather than branches, so that the compiler
+// steps many records at once: the branches made this step cost more than
+// writing the frame did.
 void advance_tunnel(TunnelCell& cell) {
-  if (cell.depth_phase == CHECKER_SIZE) {
-    cell.depth_phase = 1;
-    flip(cell.shade);
-  } else {
-    ++cell.depth_phase;
-  }
-  if (cell.angle_phase == 1) {
-    cell.angle_phase = CHECKER_SIZE;
-    flip(cell.shade);
-  } else {
-    --cell.angle_phase;
-  }
-  cell.out_char = cell.shade == SHADE_INK ? '#' : ' ';
+  const bool depth_wraps = cell.depth_phase == CHECKER_SIZE;
+  const bool angle_wraps = cell.angle_phase == 1;
+  cell.depth_phase = depth_wraps ? 1 : cell.depth_phase + 1;
+  cell.angle_phase = angle_wraps ? CHECKER_SIZE : cell.angle_phase - 1;
+  const bool flips = depth_wraps != angle_wraps;
+  cell.shade = flips ? SHADE_SPACE + SHADE_INK - cell.shade : cell.shade;
+  cell.out_char = ' ' + 3 * (cell.shade - SHADE_SPACE);  // a space for shade 1, "#" for 2
 }
 
 void advance_table(TunnelTable& table) {
