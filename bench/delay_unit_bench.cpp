@@ -8,7 +8,7 @@ namespace {
 
 // One unit of the frame wait, the real counting one: the time a speed step adds per frame.
 void delay_unit(benchmark::State& state) {
-  for (auto _ : state) {
+  while (state.KeepRunning()) {
     DELAY_UNIT();
   }
 }

@@ -22,7 +22,7 @@ MemorySink::MemorySink()
 
 MemorySink::~MemorySink() { std::fclose(console_.out); }
 
-void MemorySink::rewind() { std::rewind(console_.out); }
+void MemorySink::rewind() const { std::rewind(console_.out); }
 
 std::size_t MemorySink::bytes_written() const {
   return static_cast<std::size_t>(std::ftell(console_.out));

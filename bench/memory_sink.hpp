@@ -19,7 +19,7 @@ class MemorySink {
   const Console& console() const { return console_; }
 
   // Starts writing again at the front of the buffer.
-  void rewind();
+  void rewind() const;
 
   // How many bytes have been written since the last rewind.
   std::size_t bytes_written() const;

@@ -13,8 +13,8 @@ constexpr int TABLE_ENTRIES = FRAME_WIDTH * FRAME_HEIGHT;
 // every screen position, in build order.
 void tunnel_table(benchmark::State& state) {
   TunnelTable table{};
-  for (auto _ : state) {
-    auto record = table.begin();
+  while (state.KeepRunning()) {
+    TunnelCell* record = table.data();
     for (int y = FRAME_HEIGHT; y >= 1; --y) {
       for (int x = FRAME_WIDTH; x >= 1; --x) {
         *record++ = tunnel_cell(x, y);
@@ -28,7 +28,7 @@ void tunnel_table(benchmark::State& state) {
 
 void plasma_table(benchmark::State& state) {
   PlasmaTable table{};
-  for (auto _ : state) {
+  while (state.KeepRunning()) {
     for (int y = FRAME_HEIGHT; y >= 1; --y) {
       for (int x = FRAME_WIDTH; x >= 1; --x) {
         table[y - 1][x - 1] = plasma_level(y, x);
