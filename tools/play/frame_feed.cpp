@@ -28,7 +28,7 @@ FrameFeed::FrameFeed(int descriptor, std::string name) : descriptor_(descriptor)
 FrameFeed::~FrameFeed() { close_stream(); }
 
 void FrameFeed::read_some() {
-  std::array<char, READ_SIZE> buffer;
+  std::array<char, READ_SIZE> buffer{};
   const ssize_t count = ::read(descriptor_, buffer.data(), buffer.size());
   if (count > 0) {
     take(splitter_.feed(std::string_view(buffer.data(), static_cast<std::size_t>(count))));

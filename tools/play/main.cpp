@@ -56,7 +56,7 @@ std::optional<int> play(const Options& options, const StagePlan& plan) {
     Player(screen, feed, plan, signals, options.fps, options.loop, tally).run();
   }
   print_summary(tally, plan);
-  return signals.caught();
+  return StopSignals::caught();
 }
 
 int run(const Options& options) {

@@ -60,7 +60,7 @@ Options parse_options(int argc, char* argv[]) {
   Options options;
   optind = 0;  // 0, not 1: glibc then starts a fresh scan
   opterr = 0;
-  for (int code; (code = getopt_long(argc, argv, SHORT_OPTIONS, LONG_OPTIONS, nullptr)) != -1;) {
+  for (int code = 0; (code = getopt_long(argc, argv, SHORT_OPTIONS, LONG_OPTIONS, nullptr)) != -1;) {
     switch (code) {
       case FPS_OPTION:
         options.fps = parse_fps(optarg);

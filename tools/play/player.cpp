@@ -28,7 +28,7 @@ Player::Player(Screen& screen, FrameFeed& feed, const StagePlan& plan, const Sto
       pacer_(fps, Clock::now()) {}
 
 void Player::run() {
-  while (!quit_ && !signals_.caught() && step(Clock::now())) {
+  while (!quit_ && !StopSignals::caught() && step(Clock::now())) {
     wait();
     handle_keys(Clock::now());
   }

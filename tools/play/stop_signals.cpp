@@ -42,7 +42,7 @@ StopSignals::~StopSignals() {
   sigaction(SIGTERM, &old_terminate_, nullptr);
 }
 
-std::optional<int> StopSignals::caught() const {
+std::optional<int> StopSignals::caught() {
   if (caught_signal == 0) {
     return std::nullopt;
   }

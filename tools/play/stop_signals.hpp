@@ -1,6 +1,6 @@
 #pragma once
 
-#include <signal.h>
+#include <csignal>
 
 #include <optional>
 
@@ -21,7 +21,7 @@ class StopSignals {
   const sigset_t& wait_mask() const { return wait_mask_; }
 
   // The stop signal that arrived, if one did.
-  std::optional<int> caught() const;
+  static std::optional<int> caught();
 
   // Ends the program by `signal` as if it had never been caught.
   [[noreturn]] static void end_by(int signal);

@@ -139,7 +139,7 @@ TEST(FrameSplitter, ShowsEveryRowAsPrintableCharacters) {
     std::string_view shown;
   };
   const Case cases[] = {
-      {"plain \"text\" \\ ~", "plain \"text\" \\ ~"},
+      {R"(plain "text" \ ~)", R"(plain "text" \ ~)"},
       {"a\rb", "a?b"},         // a CR that ends no row
       {"a\r\rb", "a??b"},
       {"tab\there", "tab?here"},

@@ -12,7 +12,7 @@ TEST(JsonString, EscapesWhatJsonDoesNotAllowInAString) {
   };
   const Case cases[] = {
       {"", R"("")"},
-      {"# \"\"\"\" #", R"("# \"\"\"\" #")"},
+      {R"(# """" #)", R"("# \"\"\"\" #")"},
       {R"(a\b)", R"("a\\b")"},
       {"\r\n\t\b\f", R"("\r\n\t\b\f")"},
       {"\x1b[H", R"("\u001b[H")"},

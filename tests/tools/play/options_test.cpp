@@ -11,6 +11,7 @@ namespace {
 // Parses a command line given as one string per argument, program name first.
 Options parse(std::vector<std::string> args) {
   std::vector<char*> argv;
+  argv.reserve(args.size() + 1);
   for (std::string& arg : args) {
     argv.push_back(arg.data());
   }

@@ -5,7 +5,7 @@
 namespace textshow::play {
 namespace {
 
-void play_nothing(const Console&, WorkArea&) {}
+void play_nothing(const Console& /*console*/, WorkArea& /*work*/) {}
 
 TEST(StagePlan, FindsTheStageOfEveryFrame) {
   const Stage stages[] = {

@@ -7,8 +7,8 @@ namespace {
 
 TEST(FitFrame, CentresTheFrameOrItsCentre) {
   struct Case {
-    int lines;
-    int columns;
+    int lines = 0;
+    int columns = 0;
     Viewport view;
   };
   const Case cases[] = {
