@@ -31,12 +31,12 @@ void print_summary(const ShowTally& tally, const StagePlan& plan) {
 }
 
 void record(const Options& options, const StagePlan& plan) {
+  FrameFeed feed = feed_for(options);
+  feed.read_all();
   std::ofstream out(*options.record_path, std::ios::binary);
   if (!out) {
     throw std::system_error(errno, std::generic_category(), "cannot write " + *options.record_path);
   }
-  FrameFeed feed = feed_for(options);
-  feed.read_all();
   ShowTally tally(plan.count());
   record_frames(feed.frames(), plan, options.fps, out, tally);
   out.close();

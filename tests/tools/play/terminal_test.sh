@@ -104,9 +104,19 @@ wait_for "^status=143$"
 expect_terminal_as_before sigterm
 
 # A stream cut in the middle of its sixth frame plays its six frames and ends.
-type_line "clear; head -c 30000 show | '$play' --fps 1000 -; echo exit=\$?"
+head -c 30000 "$work/show" > "$work/show6"
+type_line "clear; cat show6 | '$play' --fps 1000 -; echo exit=\$?"
 wait_for "^exit=0$"
 [[ $(frames_summed) == 6 ]] || fail "the cut stream did not show its 6 frames"
 expect_terminal_as_before stream
+
+# --loop plays the stream again and again until any key is pressed.
+type_line "clear; '$play' --loop --fps 1000 show6; echo exit=\$?"
+wait_for "$frame_shown"
+sleep 0.2
+term send-keys -t show x
+wait_for "^exit=0$"
+(($(frames_summed) > 6)) || fail "--loop did not play the stream again"
+expect_terminal_as_before loop
 
 echo "terminal test passed"
