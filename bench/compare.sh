@@ -83,7 +83,8 @@ delay_unit_instructions() {
 
 delay_unit_time() {
   "$build/bench/textshow_bench" --benchmark_filter='^delay_unit$' --benchmark_repetitions=5 \
-    --benchmark_report_aggregates_only=true 2>/dev/null | awk '/delay_unit_median/ { print $2, $3 }'
+    --benchmark_report_aggregates_only=true 2>/dev/null |
+    awk '/delay_unit_median/ { print $2, $3, "wall,", $4, $5, "CPU" }'
 }
 
 install_missing
