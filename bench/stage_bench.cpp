@@ -10,15 +10,16 @@ namespace textshow::bench {
 
 namespace {
 
-WorkArea work;
-
-// A table passes only from a loading phase to the effect right after it, so
-// playing the stage before (untimed) gives any stage the state it starts from.
-void prepare_stage(int index, const MemorySink& sink) {
-  if (index > 0) {
-    SHOW_STAGES[index - 1].play(sink.console(), work);
+// What stage `index` starts from: the work area as the stages before it leave
+// it. A table passes from a loading phase to the effect after it, and that
+// effect clears it, so only the whole run up to a stage gives its start.
+WorkArea work_before(int index, const MemorySink& sink) {
+  WorkArea work{};
+  for (int before = 0; before < index; ++before) {
+    SHOW_STAGES[before].play(sink.console(), work);
+    sink.rewind();
   }
-  sink.rewind();
+  return work;
 }
 
 // Stage N of the show, counted from 0 in show order and labelled with its name.
@@ -28,9 +29,12 @@ void play_stage(benchmark::State& state) {
   const auto index = static_cast<int>(state.range(0));
   const Stage& stage = SHOW_STAGES[index];
   const MemorySink sink;
+  const WorkArea start = work_before(index, sink);
+  WorkArea work{};
   while (state.KeepRunning()) {
     state.PauseTiming();
-    prepare_stage(index, sink);
+    work = start;
+    sink.rewind();
     state.ResumeTiming();
     stage.play(sink.console(), work);
   }
