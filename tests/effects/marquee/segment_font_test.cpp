@@ -1,0 +1,29 @@
+#include "effects/marquee/segment_font.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+namespace textshow {
+namespace {
+
+TEST(SegmentFont, EveryCodeHasADifferentPatternOfTheThreeStrokes) {
+  std::set<GlyphPattern> seen;
+  for (Cell code = 1; code <= GLYPH_CODE_COUNT; ++code) {
+    const GlyphPattern& pattern = decode_glyph(code);
+    EXPECT_TRUE(std::ranges::all_of(pattern, [](Cell stroke) {
+      return stroke == STROKE_BLANK || stroke == STROKE_VERTICAL || stroke == STROKE_HORIZONTAL;
+    })) << "glyph " << int{code};
+    EXPECT_TRUE(seen.insert(pattern).second) << "glyph " << int{code} << " repeats another";
+  }
+}
+
+TEST(SegmentFont, TheBlankGlyphHasNoInk) {
+  GlyphPattern blank{};
+  blank.fill(STROKE_BLANK);
+  EXPECT_EQ(decode_glyph(BLANK_GLYPH_CODE), blank);
+}
+
+}  // namespace
+}  // namespace textshow
