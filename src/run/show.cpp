@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "effects/loading_bar/loading_bar.hpp"
+#include "effects/marquee/marquee_effect.hpp"
 #include "effects/plasma/plasma_effect.hpp"
 #include "effects/stripes/stripe_effect.hpp"
 #include "effects/tunnel/tunnel_effect.hpp"
@@ -13,6 +14,12 @@ namespace textshow {
 // The show, in order. Each stage starts from the values given here and from zero
 // everywhere else, and leaves its state at zero when it ends.
 constexpr Stage SHOW_STAGES[] = {
+    {"marquee", MARQUEE_FRAMES, MARQUEE_DELAY_MULTIPLIER,
+     [](const Console& console, WorkArea&) {
+       MarqueeEffect{.page_counter = 2 * MARQUEE_PAGES, .page_frames_left = PAGE_FRAMES,
+                     .bar_phase = MARQUEE_BAR_PERIOD}
+           .play(console);
+     }},
     {"stripes", STRIPE_FRAMES, STRIPE_DELAY_MULTIPLIER,
      [](const Console& console, WorkArea&) {
        StripeEffect{.frame_counter = STRIPE_FRAMES, .stripe_phase = 1}.play(console);

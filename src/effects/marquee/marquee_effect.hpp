@@ -1,0 +1,28 @@
+#pragma once
+
+#include "run/console.hpp"
+
+namespace textshow {
+
+inline constexpr Cell MARQUEE_PAGES = 4;
+inline constexpr Cell PAGE_FRAMES = 70;
+inline constexpr int MARQUEE_FRAMES = MARQUEE_PAGES * PAGE_FRAMES;
+inline constexpr Cell MARQUEE_BAR_PERIOD = 8;
+inline constexpr Cell MARQUEE_DELAY_MULTIPLIER = 3;
+
+// Effect 1: two lines of segment text stand between two strips of "####"
+// blocks that move one column a frame in opposite directions. The text turns
+// to the next page every PAGE_FRAMES frames; page_counter counts the texts
+// still to show, two a page.
+struct MarqueeEffect {
+  Cell page_counter = 0;
+  Cell page_frames_left = 0;
+  Cell bar_phase = 0;
+
+  void play(const Console& console);
+
+ private:
+  void draw_frame(const Console& console) const;
+};
+
+}  // namespace textshow
