@@ -49,8 +49,8 @@ std::string repeat(const std::string& piece, int times) {
 }
 
 struct BandCase {
-  const char* name;
-  BandText text;
+  const char* name = nullptr;
+  BandText text{};
   std::array<std::string, 3> rows;
 };
 
