@@ -1,0 +1,131 @@
+#include "run/show.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+#include <system_error>
+
+#include "run/speed_setting.hpp"
+#include "support/capture.hpp"
+
+namespace textshow {
+namespace {
+
+using testing::Capture;
+
+std::string play_whole_show(Cell speed_setting = 0) {
+  static WorkArea work;
+  Capture capture(speed_setting);
+  play_show(capture.console(), work);
+  finish_show(capture.console());
+  return capture.bytes();
+}
+
+TEST(Show, EveryStageWritesItsFramesInOrder) {
+  const std::map<std::string_view, std::size_t> stage_bytes = {
+      {"marquee", 1'428'000}, {"stripes", 510'000},        {"tunnel loading", 255'000},
+      {"tunnel", 757'650},    {"plasma loading", 255'000}, {"plasma", 765'000},
+      {"twister", 1'020'000},
+  };
+  const std::string_view order[] = {"marquee", "stripes",        "tunnel loading", "tunnel",
+                                    "plasma loading", "plasma", "twister"};
+  ASSERT_EQ(SHOW_STAGE_COUNT, 7);
+  WorkArea work{};
+  for (int i = 0; i < SHOW_STAGE_COUNT; ++i) {
+    const Stage& stage = SHOW_STAGES[i];
+    EXPECT_EQ(stage.name, order[i]);
+    Capture capture;
+    stage.play(capture.console(), work);
+    EXPECT_EQ(capture.bytes().size(), stage_bytes.at(stage.name)) << stage.name;
+  }
+}
+
+TEST(Show, WritesTheRecordedBytesEndingInLineFeedAndZero) {
+  const std::string show = play_whole_show();
+  ASSERT_EQ(show.size(), 4'990'651U);
+  EXPECT_EQ(show.substr(show.size() - 2), std::string("\n\0", 2));
+  // The digest of the show as recorded: any change to any byte of it fails here.
+  EXPECT_EQ(testing::digest_of(show), 0x7a541ad1e9cad1e7U) << std::hex << testing::digest_of(show);
+}
+
+TEST(Show, WritesTheSameBytesForEveryInput) {
+  const std::uint64_t reference = testing::digest_of(play_whole_show(0));
+  for (int byte = EOF; byte <= 255; ++byte) {
+    const Cell speed_setting = speed_setting_from(byte);
+    ASSERT_EQ(testing::digest_of(play_whole_show(speed_setting)), reference)
+        << "input byte " << byte;
+  }
+}
+
+struct ShowWaitCase {
+  Cell speed_setting;
+  int units;
+};
+
+// 280 marquee frames wait 3s, 150 tunnel frames 2s, and the 450 other effect
+// frames s units, each count taken modulo 256; the loading bars never wait.
+constexpr ShowWaitCase SHOW_WAIT_CASES[] = {
+    {0, 0},
+    {1, 280 * 3 + 150 * 2 + 450},
+    {86, 280 * 2 + 150 * 172 + 450 * 86},
+    {128, 280 * 128 + 0 + 450 * 128},
+    {190, 280 * 58 + 150 * 124 + 450 * 190},
+};
+
+TEST(Show, WaitsEachEffectsMultipleOfTheSpeedSettingAfterEveryFrame) {
+  for (const auto& c : SHOW_WAIT_CASES) {
+    testing::delay_units_counted = 0;
+    play_whole_show(c.speed_setting);
+    EXPECT_EQ(testing::delay_units_counted, c.units) << "speed setting " << int{c.speed_setting};
+  }
+}
+
+TEST(Show, LeavesTheWorkAreaAllZero) {
+  WorkArea work{};
+  Capture capture;
+  play_show(capture.console(), work);
+  const auto* cells = reinterpret_cast<const Cell*>(&work);
+  EXPECT_TRUE(std::all_of(cells, cells + sizeof work, [](Cell c) { return c == 0; }));
+}
+
+// A console that refuses every byte, as a full disk does.
+struct FullConsole {
+  FullConsole() {
+    if (file) {
+      std::setvbuf(file.get(), nullptr, _IONBF, 0);
+    }
+  }
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file{std::fopen("/dev/full", "w"), std::fclose};
+};
+
+TEST(Show, StopsAfterTheFirstFrameOnceOutputFails) {
+  FullConsole full;
+  ASSERT_TRUE(full.file) << "cannot open /dev/full";
+  const Console console{.out = full.file.get(), .speed_setting = 255,
+                        .delay_unit = testing::count_unit_only};
+  WorkArea work{};
+  testing::delay_units_counted = 0;
+  try {
+    play_show(console, work);
+    FAIL() << "the show went on writing into a full disk";
+  } catch (const std::system_error& failure) {
+    EXPECT_EQ(failure.code().value(), ENOSPC);
+    EXPECT_STREQ(failure.what(), "write error: No space left on device");
+  }
+  EXPECT_EQ(testing::delay_units_counted, 0) << "no wait once output has failed";
+}
+
+TEST(Show, FinishingReportsAFailedLastWrite) {
+  FullConsole full;
+  ASSERT_TRUE(full.file) << "cannot open /dev/full";
+  const Console console{.out = full.file.get()};
+  EXPECT_THROW(finish_show(console), std::system_error);
+}
+
+}  // namespace
+}  // namespace textshow
