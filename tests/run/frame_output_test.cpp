@@ -31,7 +31,7 @@ TEST(EmitBlankRows, WritesNRowsOfOneHundredSpaces) {
     const std::string bytes = capture.bytes();
     ASSERT_EQ(bytes.size(), n * 102U) << "n = " << int{n};
     for (Cell r = 1; r <= n; ++r) {
-      EXPECT_EQ(bytes.substr((r - 1) * 102U, 102), blank_row) << "row " << int{r};
+      EXPECT_EQ(bytes.substr(std::size_t{r - 1U} * ROW_BYTES, ROW_BYTES), blank_row) << "row " << int{r};
     }
   }
 }

@@ -52,7 +52,7 @@ TunnelCell tunnel_cell(int x, int y) {
 }
 
 void build_tunnel_table(const Console& console, TunnelTable& table) {
-  auto record = table.begin();
+  TunnelCell* record = table.data();
   for (Cell rows_left = FRAME_HEIGHT; rows_left != 0; --rows_left) {
     for (int x = FRAME_WIDTH; x >= 1; --x) {
       *record++ = tunnel_cell(x, rows_left);

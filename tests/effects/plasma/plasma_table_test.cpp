@@ -46,7 +46,7 @@ TEST_F(BuiltPlasmaTable, HoldsTheListedLevels) {
 }
 
 TEST_F(BuiltPlasmaTable, HoldsEachLevelTheCountedNumberOfTimes) {
-  constexpr std::array<int, PLASMA_LEVELS + 1> expected = {0,   574, 602, 484, 600, 638, 642,
+  constexpr std::array<int, PLASMA_LEVELS + 1> EXPECTED = {0,   574, 602, 484, 600, 638, 642,
                                                            585, 297, 217, 175, 97,  61,  28};
   std::array<int, PLASMA_LEVELS + 1> counted{};
   for (const auto& levels : table) {
@@ -56,7 +56,7 @@ TEST_F(BuiltPlasmaTable, HoldsEachLevelTheCountedNumberOfTimes) {
       ++counted[level];
     }
   }
-  EXPECT_EQ(counted, expected);
+  EXPECT_EQ(counted, EXPECTED);
 }
 
 TEST_F(BuiltPlasmaTable, ShowsTheSameLoadingBarFramesAsTheTunnel) {
