@@ -33,6 +33,14 @@ std::string_view frame_of(std::string_view stream, std::size_t index,
   return stream.substr(index * frame_bytes, frame_bytes);
 }
 
+std::string repeat(std::string_view piece, int times) {
+  std::string s;
+  for (int i = 0; i < times; ++i) {
+    s += piece;
+  }
+  return s;
+}
+
 std::uint64_t digest_of(std::string_view bytes) {
   std::uint64_t digest = 0xcbf29ce484222325;
   for (const char byte : bytes) {

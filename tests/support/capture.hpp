@@ -34,6 +34,9 @@ class Capture {
 std::string_view frame_of(std::string_view stream, std::size_t index,
                           std::size_t frame_bytes = FRAME_BYTES);
 
+// The piece written `times` times over, as a row of a repeating pattern reads.
+std::string repeat(std::string_view piece, int times);
+
 // A 64-bit FNV-1a digest: any change to any byte changes it.
 std::uint64_t digest_of(std::string_view bytes);
 

@@ -13,6 +13,7 @@ namespace textshow {
 namespace {
 
 using testing::Capture;
+using testing::repeat;
 using testing::row_of;
 
 std::string drawn(const BandText& text) {
@@ -38,14 +39,6 @@ BandText whole_font() {
   BandText text = all_of(BLANK_GLYPH_CODE);
   std::iota(text.begin(), text.begin() + GLYPH_CODE_COUNT, Cell{1});
   return text;
-}
-
-std::string repeat(const std::string& piece, int times) {
-  std::string s;
-  for (int i = 0; i < times; ++i) {
-    s += piece;
-  }
-  return s;
 }
 
 struct BandCase {

@@ -10,6 +10,7 @@ namespace textshow {
 namespace {
 
 using testing::Capture;
+using testing::repeat;
 using testing::frame_of;
 using testing::row_of;
 
@@ -17,14 +18,6 @@ std::string play_stripes(Cell speed_setting = 0) {
   Capture capture(speed_setting);
   StripeEffect{.frame_counter = STRIPE_FRAMES, .stripe_phase = 1}.play(capture.console());
   return capture.bytes();
-}
-
-std::string repeat(const std::string& piece, int times) {
-  std::string s;
-  for (int i = 0; i < times; ++i) {
-    s += piece;
-  }
-  return s;
 }
 
 struct RowCase {
