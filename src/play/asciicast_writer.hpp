@@ -1,6 +1,7 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 #include <string_view>
 
 #include "play/pacer.hpp"
@@ -20,5 +21,10 @@ class AsciicastWriter {
  private:
   std::ostream& out_;
 };
+
+// `text` as a JSON string, quotes included: quote, backslash and every
+// control character escaped, so that any bytes of a frame or of an escape
+// sequence survive the trip.
+std::string json_string(std::string_view text);
 
 }  // namespace textshow::play

@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "play/json_string.hpp"
+#include "play/asciicast_writer.hpp"
 
 namespace textshow::play {
 namespace {
