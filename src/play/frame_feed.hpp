@@ -35,7 +35,6 @@ class FrameFeed {
   void read_all();
 
  private:
-  void take(std::vector<Frame> more);
   void close_stream();
 
   std::vector<Frame> frames_;
@@ -47,5 +46,9 @@ class FrameFeed {
 // Opens a stream of frames to read: the file `path`, or standard input for
 // "-". Throws std::system_error naming the file if it cannot be read.
 int open_stream(const std::string& path);
+
+// Every frame of the show, played in memory through the show's own output
+// routine at full speed.
+std::vector<Frame> show_frames();
 
 }  // namespace textshow::play

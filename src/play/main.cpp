@@ -8,7 +8,6 @@
 #include "play/options.hpp"
 #include "play/player.hpp"
 #include "play/recording.hpp"
-#include "play/show_frames.hpp"
 #include "play/version.hpp"
 
 namespace textshow::play {

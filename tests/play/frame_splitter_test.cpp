@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "play/show_frames.hpp"
+#include "play/frame_feed.hpp"
 #include "play/stage_plan.hpp"
 #include "run/show.hpp"
 
