@@ -12,8 +12,8 @@ constexpr int COARSE_STEP = 5;
 
 }  // namespace
 
-Duration frame_duration(int fps, Cell multiplier) {
-  const int units = std::max<int>(multiplier, 1);
+Duration frame_duration(int fps, int multiplier) {
+  const int units = std::max(multiplier, 1);
   return std::chrono::duration_cast<Duration>(std::chrono::seconds(units)) / fps;
 }
 
@@ -29,7 +29,7 @@ int slower_fps(int fps) {
 
 Duration Pacer::wait_from(TimePoint now) const { return std::max(due_ - now, Duration::zero()); }
 
-void Pacer::frame_shown(TimePoint now, Cell multiplier) {
+void Pacer::frame_shown(TimePoint now, int multiplier) {
   const Duration stay = frame_duration(fps_, multiplier);
   const TimePoint from = now - due_ > stay ? now : due_;
   due_ = from + stay;

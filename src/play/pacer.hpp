@@ -2,8 +2,6 @@
 
 #include <chrono>
 
-#include "run/frame.hpp"
-
 namespace textshow::play {
 
 using Clock = std::chrono::steady_clock;
@@ -16,7 +14,7 @@ inline constexpr int MAX_FPS = 1000;
 
 // How long a frame stays: `multiplier` frame times at `fps` frames a second;
 // frames that the show does not wait after (multiplier 0) stay one frame time.
-Duration frame_duration(int fps, Cell multiplier);
+Duration frame_duration(int fps, int multiplier);
 
 // The rate one step faster or slower than `fps`, within MIN_FPS and MAX_FPS.
 int faster_fps(int fps);
@@ -40,7 +38,7 @@ class Pacer {
   // A frame that stays `multiplier` units was shown at `now`. The next one is
   // due a frame's time after this one was due, so that small delays do not
   // add up; after a longer one (a pause, a slow stream) it counts from `now`.
-  void frame_shown(TimePoint now, Cell multiplier);
+  void frame_shown(TimePoint now, int multiplier);
 
   // The next frame is due at once: after a pause or a skip.
   void restart(TimePoint now) { due_ = now; }

@@ -8,7 +8,7 @@ namespace textshow::play {
 namespace {
 
 constexpr std::string_view FURTHER_FRAMES_NAME = "further frames";
-constexpr Cell FURTHER_FRAMES_MULTIPLIER = 1;
+constexpr int FURTHER_FRAMES_MULTIPLIER = 1;
 
 }  // namespace
 

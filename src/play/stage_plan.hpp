@@ -14,7 +14,7 @@ struct PlannedStage {
   std::string name;
   int first_frame;
   int frames;
-  Cell delay_multiplier;
+  int delay_multiplier;
 };
 
 // The stages of a stream of frames in order, followed by one stage that takes

@@ -12,7 +12,7 @@ using std::chrono::seconds;
 TEST(FrameDuration, KeepsTheShowsRhythmAtEveryRate) {
   struct Case {
     int fps;
-    Cell multiplier;
+    int multiplier;
     Duration stay;
   };
   const Case cases[] = {
