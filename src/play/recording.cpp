@@ -34,12 +34,12 @@ void record_frames(const std::vector<Frame>& frames, const StagePlan& plan, int 
   AsciicastWriter writer(out, FRAME_WIDTH, FRAME_HEIGHT);
   writer.output(Duration::zero(), std::string(HIDE_CURSOR) + std::string(CLEAR_SCREEN));
   Pacer pacer(fps, start);
-  for (std::size_t index = 0; index < frames.size(); ++index) {
-    const int stage = plan.stage_of(static_cast<int>(index));
+  int frame = 0;
+  for (const Frame& drawn : frames) {
     const TimePoint shown = pacer.due();
-    writer.output(shown - start, frame_drawing(frames[index]));
-    tally.frame_shown(stage, shown);
-    pacer.frame_shown(shown, plan.stage(stage).delay_multiplier);
+    writer.output(shown - start, frame_drawing(drawn));
+    frame_shown(plan, frame, shown, tally, pacer);
+    ++frame;
   }
   tally.finish(pacer.due());
   writer.output(pacer.due() - start, SHOW_CURSOR);

@@ -27,6 +27,13 @@ void ShowTally::close(TimePoint now) {
   }
 }
 
+int frame_shown(const StagePlan& plan, int frame, TimePoint now, ShowTally& tally, Pacer& pacer) {
+  const int stage = plan.stage_of(frame);
+  tally.frame_shown(stage, now);
+  pacer.frame_shown(now, plan.stage(stage).delay_multiplier);
+  return stage;
+}
+
 namespace {
 
 // A stage that never stayed on the screen has no rate: "-".

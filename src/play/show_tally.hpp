@@ -33,6 +33,12 @@ class ShowTally {
   std::optional<TimePoint> since_;
 };
 
+// The step that live play and recording alike take when frame `frame` (from
+// 0) goes on the screen at `now`, so that both keep the same time: the frame
+// counts for its stage in the tally, and the next frame falls due after the
+// stage's multiplier of frame times. Returns the frame's stage.
+int frame_shown(const StagePlan& plan, int frame, TimePoint now, ShowTally& tally, Pacer& pacer);
+
 // One line for each stage of the plan ("stripes  100 frames  4.00 s  25.0 fps"),
 // and for the stage of further frames only if it showed any.
 std::vector<std::string> summary_lines(const ShowTally& tally, const StagePlan& plan);
