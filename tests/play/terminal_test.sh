@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plays the show in real terminals (tmux panes): a frame centred in 120 x 60,
-# the size notice in 80 x 24, resizing down to 1 x 1, and the terminal left as
-# it was after q, Ctrl-C and SIGTERM.
+# the size notice in 80 x 24, resizing down to 1 x 1, space holding the picture
+# and letting it go on, n skipping a stage, and the terminal left as it was
+# after q, Ctrl-C and SIGTERM.
 set -euo pipefail
 play=$1
 textshow=$2
@@ -26,15 +27,44 @@ fail() {
   exit 1
 }
 
-# Waits up to 5 s for a line of the pane to match the extended regular expression $1.
+# Waits up to 10 s for a line of the pane to match the extended regular expression $1.
 wait_for() {
-  for _ in $(seq 50); do
+  for _ in $(seq 100); do
     if term capture-pane -p -t show | grep -Eq -- "$1"; then
       return 0
     fi
     sleep 0.1
   done
   fail "the pane never showed /$1/"
+}
+
+# Waits up to 10 s for the pane to differ from the picture in the file $1; $2 says what failed.
+wait_for_change() {
+  for _ in $(seq 100); do
+    if ! term capture-pane -p -t show | cmp -s - "$1"; then
+      return 0
+    fi
+    sleep 0.1
+  done
+  fail "$2"
+}
+
+# Waits up to 20 s for the pane to stay the same through 20 looks in a row,
+# 2 s at least, and leaves that picture in the file $1.
+wait_still() {
+  local same=0
+  term capture-pane -p -t show > "$1"
+  for _ in $(seq 200); do
+    sleep 0.1
+    if term capture-pane -p -t show | cmp -s - "$1"; then
+      same=$((same + 1))
+      ((same < 20)) || return 0
+    else
+      term capture-pane -p -t show > "$1"
+      same=0
+    fi
+  done
+  fail "the picture never held still"
 }
 
 # A line of the summary printed at exit: stage name, frames, seconds, rate.
@@ -102,6 +132,30 @@ wait_for "$summary_line"
 type_line "echo status=\$?"
 wait_for "^status=143$"
 expect_terminal_as_before sigterm
+
+# Space holds the picture still and space again lets it go on; n skips from
+# the marquee to the stripes, whose top row alone reads "# # # ...". At 10
+# frames a second a marquee frame stays 0.3 s and the marquee 84 s, so a
+# picture still for 2 s is held, and stripes seen within seconds were skipped to.
+marquee_bars='####    ####    ####    ####'
+stripes_top='# # # # # # # # # # # #'
+type_line "clear; '$play' --fps 10; echo exit=\$?"
+wait_for "$marquee_bars"
+term capture-pane -p -t show > "$work/moving"
+wait_for_change "$work/moving" "the marquee did not move"
+term send-keys -t show Space
+wait_still "$work/held"
+grep -q -- "$marquee_bars" "$work/held" || fail "space did not hold the marquee"
+term send-keys -t show Space
+wait_for_change "$work/held" "space again did not let the show go on"
+grep -q -- "$stripes_top" "$work/held" && fail "the stripes came before n"
+term send-keys -t show n
+wait_for "$stripes_top"
+term send-keys -t show q
+wait_for "^exit=0$"
+marquee_frames=$(term capture-pane -p -t show | awk '$1 == "marquee" { print $2 }')
+((marquee_frames > 0 && marquee_frames < 280)) || fail "n did not cut the marquee short: $marquee_frames frames"
+expect_terminal_as_before keys
 
 # A stream cut in the middle of its sixth frame plays its six frames and ends.
 head -c 30000 "$work/show" > "$work/show6"
