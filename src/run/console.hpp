@@ -2,16 +2,10 @@
 
 #include <cstdio>
 
+#include "run/delay_unit.hpp"
 #include "run/frame.hpp"
 
 namespace textshow {
-
-// One unit of the frame wait. The real one counts; tests inject one that only tallies.
-using DelayUnit = void (*)();
-
-// Pure counting, no clock: 255 passes of 510 single-step transfers, then 255 clearing steps.
-void count_delay_unit();
-inline constexpr DelayUnit DELAY_UNIT = count_delay_unit;
 
 // Where the frames go and how the show paces them: the routines every effect shares.
 struct Console {

@@ -18,12 +18,17 @@ namespace {
 
 using testing::Capture;
 
-std::string play_whole_show(Cell speed_setting = 0) {
+// The whole run into `capture`, as main plays it.
+std::string play_whole_show(Capture& capture) {
   static WorkArea work;
-  Capture capture(speed_setting);
   play_show(capture.console(), work);
   finish_show(capture.console());
   return capture.bytes();
+}
+
+std::string play_whole_show(Cell speed_setting = 0) {
+  Capture capture(speed_setting);
+  return play_whole_show(capture);
 }
 
 TEST(Show, EveryStageWritesItsFramesInOrder) {
@@ -79,9 +84,9 @@ constexpr ShowWaitCase SHOW_WAIT_CASES[] = {
 
 TEST(Show, WaitsEachEffectsMultipleOfTheSpeedSettingAfterEveryFrame) {
   for (const auto& c : SHOW_WAIT_CASES) {
-    testing::delay_units_counted = 0;
-    play_whole_show(c.speed_setting);
-    EXPECT_EQ(testing::delay_units_counted, c.units) << "speed setting " << int{c.speed_setting};
+    Capture capture(c.speed_setting);
+    play_whole_show(capture);
+    EXPECT_EQ(capture.delay_units(), c.units) << "speed setting " << int{c.speed_setting};
   }
 }
 
@@ -106,10 +111,10 @@ struct FullConsole {
 TEST(Show, StopsAfterTheFirstFrameOnceOutputFails) {
   FullConsole full;
   ASSERT_TRUE(full.file) << "cannot open /dev/full";
+  int units = 0;
   const Console console{.out = full.file.get(), .speed_setting = 255,
-                        .delay_unit = testing::count_unit_only};
+                        .delay_unit = testing::tallying_unit(units)};
   WorkArea work{};
-  testing::delay_units_counted = 0;
   try {
     play_show(console, work);
     FAIL() << "the show went on writing into a full disk";
@@ -117,7 +122,7 @@ TEST(Show, StopsAfterTheFirstFrameOnceOutputFails) {
     EXPECT_EQ(failure.code().value(), ENOSPC);
     EXPECT_STREQ(failure.what(), "write error: No space left on device");
   }
-  EXPECT_EQ(testing::delay_units_counted, 0) << "no wait once output has failed";
+  EXPECT_EQ(units, 0) << "no wait once output has failed";
 }
 
 TEST(Show, FinishingReportsAFailedLastWrite) {

@@ -26,8 +26,8 @@ MarqueeEffect starting_marquee() {
           .bar_phase = MARQUEE_BAR_PERIOD};
 }
 
-std::string play_marquee(Cell speed_setting = 0) {
-  Capture capture(speed_setting);
+std::string play_marquee() {
+  Capture capture;
   starting_marquee().play(capture.console());
   return capture.bytes();
 }
@@ -156,14 +156,14 @@ struct WaitCase {
 };
 
 TEST(MarqueeEffect, WaitsThreeTimesTheSpeedSettingModulo256AfterEveryFrame) {
-  const std::string reference = play_marquee(0);
+  const std::string reference = play_marquee();
   const WaitCase cases[] = {{0, 0}, {1, 3}, {86, 2}, {128, 128}, {190, 58}};
   for (const auto& c : cases) {
-    testing::delay_units_counted = 0;
-    const std::string show = play_marquee(c.speed_setting);
-    EXPECT_EQ(testing::delay_units_counted, MARQUEE_FRAMES * c.units_per_frame)
+    Capture capture(c.speed_setting);
+    starting_marquee().play(capture.console());
+    EXPECT_EQ(capture.delay_units(), MARQUEE_FRAMES * c.units_per_frame)
         << "speed setting " << int{c.speed_setting};
-    EXPECT_TRUE(show == reference) << "speed setting " << int{c.speed_setting};
+    EXPECT_TRUE(capture.bytes() == reference) << "speed setting " << int{c.speed_setting};
   }
 }
 

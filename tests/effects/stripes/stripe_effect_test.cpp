@@ -73,10 +73,10 @@ TEST(StripeEffect, RepeatsEveryTwentyFrames) {
 }
 
 TEST(StripeEffect, WaitsSpeedSettingUnitsAfterEveryFrameWithoutChangingAByte) {
-  testing::delay_units_counted = 0;
-  const std::string slow = play_stripes(7);
-  EXPECT_EQ(testing::delay_units_counted, 100 * 7);
-  EXPECT_EQ(slow, play_stripes(0));
+  Capture slow(7);
+  StripeEffect{.frame_counter = STRIPE_FRAMES, .stripe_phase = 1}.play(slow.console());
+  EXPECT_EQ(slow.delay_units(), 100 * 7);
+  EXPECT_EQ(slow.bytes(), play_stripes(0));
 }
 
 }  // namespace

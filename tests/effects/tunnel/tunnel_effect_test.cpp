@@ -26,9 +26,8 @@ class TunnelPlayed : public ::testing::Test {
     Capture loading;
     build_tunnel_table(loading.console(), table);
     Capture capture(speed_setting);
-    testing::delay_units_counted = 0;
     TunnelEffect{.table = table, .frame_counter = TUNNEL_FRAMES}.play(capture.console());
-    units_waited = testing::delay_units_counted;
+    units_waited = capture.delay_units();
     show = capture.bytes();
   }
 
@@ -102,9 +101,8 @@ TEST(TunnelEffect, DoesNotWaitAtSpeedSetting128) {
   Capture loading;
   build_tunnel_table(loading.console(), table);
   Capture capture(128);
-  testing::delay_units_counted = 0;
   TunnelEffect{.table = table, .frame_counter = TUNNEL_FRAMES}.play(capture.console());
-  EXPECT_EQ(testing::delay_units_counted, 0);
+  EXPECT_EQ(capture.delay_units(), 0);
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
-#include "run/console.hpp"
+#include "run/delay_unit.hpp"
+
+#include "run/frame.hpp"
 
 namespace textshow {
 
@@ -27,18 +29,6 @@ void count_delay_unit() {
   }
   while (work != 0) {
     work = work - 1;
-  }
-}
-
-void Console::end_frame(Cell k) const {
-  check_output();
-  frame_delay(k);
-}
-
-void Console::frame_delay(Cell k) const {
-  const auto units = static_cast<Cell>(k * speed_setting);  // wraps: a Cell holds the count
-  for (Cell n = units; n != 0; --n) {
-    delay_unit();
   }
 }
 

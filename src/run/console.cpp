@@ -27,6 +27,18 @@ void Console::emit_blank_rows(Cell n) const {
   }
 }
 
+void Console::end_frame(Cell k) const {
+  check_output();
+  frame_delay(k);
+}
+
+void Console::frame_delay(Cell k) const {
+  const auto units = static_cast<Cell>(k * speed_setting);  // wraps: a Cell holds the count
+  for (Cell n = units; n != 0; --n) {
+    delay_unit();
+  }
+}
+
 // Checked once a frame, not once a byte: the stream remembers a failed write,
 // and errno still holds its cause.
 void Console::check_output() const {
