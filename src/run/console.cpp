@@ -27,13 +27,14 @@ void Console::emit_blank_rows(Cell n) const {
   }
 }
 
-void Console::end_frame(Cell k) const {
+void Console::end_frame() const {
   check_output();
-  frame_delay(k);
+  frame_delay();
 }
 
-void Console::frame_delay(Cell k) const {
-  const auto units = static_cast<Cell>(k * speed_setting);  // wraps: a Cell holds the count
+void Console::frame_delay() const {
+  // The count wraps: it is held in a Cell, so (3 × 190) mod 256 = 58 units.
+  const auto units = static_cast<Cell>(delay_multiplier * speed_setting);
   for (Cell n = units; n != 0; --n) {
     delay_unit();
   }

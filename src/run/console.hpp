@@ -11,6 +11,9 @@ namespace textshow {
 struct Console {
   std::FILE* out = stdout;
   Cell speed_setting = 0;
+  // The wait after each frame of the stage being played, in steps of the
+  // speed setting: the stage table gives it to the console of each stage.
+  int delay_multiplier = 1;
   DelayUnit delay_unit = DELAY_UNIT;
 
   // The one output routine: every byte of the show passes here, one call each.
@@ -24,11 +27,11 @@ struct Console {
   void emit_blank_rows(Cell n) const;
 
   // Every frame ends here: if the console has stopped taking output the show
-  // stops at once (check_output throws); otherwise it waits frame_delay(k).
-  void end_frame(Cell k) const;
+  // stops at once (check_output throws); otherwise it waits frame_delay().
+  void end_frame() const;
 
-  // Waits (k × speed_setting) mod 256 delay units.
-  void frame_delay(Cell k) const;
+  // Waits (delay_multiplier × speed_setting) mod 256 delay units.
+  void frame_delay() const;
 
   // Throws std::system_error naming the cause once a write has failed.
   void check_output() const;

@@ -44,7 +44,7 @@ TEST(EmitBlankRows, FiftyRowsMakeOneFrame) {
 
 struct DelayCase {
   Cell speed_setting;
-  Cell multiplier;
+  int multiplier;
   int units;
 };
 
@@ -59,9 +59,11 @@ constexpr DelayCase DELAY_CASES[] = {
 TEST(FrameDelay, WaitsMultiplierTimesSpeedSettingModulo256Units) {
   for (const auto& c : DELAY_CASES) {
     Capture capture(c.speed_setting);
-    capture.console().frame_delay(c.multiplier);
+    Console console = capture.console();
+    console.delay_multiplier = c.multiplier;
+    console.frame_delay();
     EXPECT_EQ(capture.delay_units(), c.units)
-        << "speed setting " << int{c.speed_setting} << ", multiplier " << int{c.multiplier};
+        << "speed setting " << int{c.speed_setting} << ", multiplier " << c.multiplier;
     EXPECT_TRUE(capture.bytes().empty()) << "the wait must write nothing";
   }
 }
@@ -69,10 +71,10 @@ TEST(FrameDelay, WaitsMultiplierTimesSpeedSettingModulo256Units) {
 TEST(FrameDelay, EachConsoleCountsIntoItsOwnTally) {
   Capture first(1);
   Capture second(2);
-  first.console().frame_delay(1);
-  second.console().frame_delay(1);
+  first.console().frame_delay();
+  second.console().frame_delay();
   const Console copy = second.console();
-  copy.frame_delay(1);
+  copy.frame_delay();
   EXPECT_EQ(first.delay_units(), 1);
   EXPECT_EQ(second.delay_units(), 4) << "a copy of a console counts into the same tally";
 }

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <map>
 #include <memory>
 #include <string>
 #include <system_error>
 
+#include "effects/tunnel/tunnel_effect.hpp"
 #include "run/speed_setting.hpp"
 #include "support/capture.hpp"
 
@@ -31,22 +31,44 @@ std::string play_whole_show(Cell speed_setting = 0) {
   return play_whole_show(capture);
 }
 
-TEST(Show, EveryStageWritesItsFramesInOrder) {
-  const std::map<std::string_view, std::size_t> stage_bytes = {
-      {"marquee", 1'428'000}, {"stripes", 510'000},        {"tunnel loading", 255'000},
-      {"tunnel", 757'650},    {"plasma loading", 255'000}, {"plasma", 765'000},
-      {"twister", 1'020'000},
-  };
-  const std::string_view order[] = {"marquee", "stripes",        "tunnel loading", "tunnel",
-                                    "plasma loading", "plasma", "twister"};
-  ASSERT_EQ(SHOW_STAGE_COUNT, 7);
-  WorkArea work{};
-  for (int i = 0; i < SHOW_STAGE_COUNT; ++i) {
-    const Stage& stage = SHOW_STAGES[i];
-    EXPECT_EQ(stage.name, order[i]);
-    Capture capture;
-    stage.play(capture.console(), work);
-    EXPECT_EQ(capture.bytes().size(), stage_bytes.at(stage.name)) << stage.name;
+struct StageCase {
+  std::string_view name;
+  int frames;
+  int frame_bytes;
+  int delay_multiplier;
+};
+
+// The show in order as a viewer meets it: each stage's frames, their size, and
+// the multiple of the speed setting waited after each of them.
+constexpr StageCase STAGE_CASES[] = {
+    {"marquee", 280, FRAME_BYTES, 3},
+    {"stripes", 100, FRAME_BYTES, 1},
+    {"tunnel loading", 50, FRAME_BYTES, 0},
+    {"tunnel", 150, TUNNEL_FRAME_BYTES, 2},
+    {"plasma loading", 50, FRAME_BYTES, 0},
+    {"plasma", 150, FRAME_BYTES, 1},
+    {"twister", 200, FRAME_BYTES, 1},
+};
+
+// The table's frames must be what each stage writes, and what it waits must
+// follow the stage's own multiplier: textshow-play paces and counts by them.
+TEST(Show, EveryStageWritesItsFramesAndWaitsItsMultipleOfTheSpeedSetting) {
+  ASSERT_EQ(SHOW_STAGE_COUNT, std::ssize(STAGE_CASES));
+  for (const Cell speed_setting : {0, 1, 86, 128, 190, 255}) {
+    WorkArea work{};
+    for (int i = 0; i < SHOW_STAGE_COUNT; ++i) {
+      const Stage& stage = SHOW_STAGES[i];
+      const StageCase& expected = STAGE_CASES[i];
+      ASSERT_EQ(stage.name, expected.name) << "stage " << i + 1;
+      EXPECT_EQ(stage.frames, expected.frames) << stage.name;
+      Capture capture(speed_setting);
+      play_stage(stage, capture.console(), work);
+      const int units_per_frame = expected.delay_multiplier * speed_setting % 256;
+      EXPECT_EQ(capture.bytes().size(), static_cast<std::size_t>(stage.frames * expected.frame_bytes))
+          << stage.name << ", speed setting " << int{speed_setting};
+      EXPECT_EQ(capture.delay_units(), stage.frames * units_per_frame)
+          << stage.name << ", speed setting " << int{speed_setting};
+    }
   }
 }
 

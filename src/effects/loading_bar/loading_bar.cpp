@@ -19,7 +19,7 @@ void draw_loading_bar(const Console& console, Cell rows_left) {
     console.end_row();
   }
   console.emit_blank_rows(BAR_BOTTOM_ROWS);
-  console.end_frame(LOADING_DELAY_MULTIPLIER);
+  console.end_frame();
 }
 
 }  // namespace textshow

@@ -35,7 +35,7 @@ void draw_bar_strip(const Console& console, Cell pre_roll) {
 void MarqueeEffect::play(const Console& console) {
   while (page_counter != 0) {
     draw_frame(console);
-    console.end_frame(MARQUEE_DELAY_MULTIPLIER);
+    console.end_frame();
     if (--page_frames_left == 0) {
       page_frames_left = PAGE_FRAMES;
       page_counter -= TEXTS_PER_PAGE;

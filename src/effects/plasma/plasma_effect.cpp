@@ -35,7 +35,7 @@ void PlasmaEffect::play(const Console& console) {
   for (; frame_counter != 0; --frame_counter) {
     step_levels(table);
     write_plasma_frame(console, table);
-    console.end_frame(PLASMA_DELAY_MULTIPLIER);
+    console.end_frame();
   }
   table = {};
 }

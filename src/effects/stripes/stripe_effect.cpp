@@ -33,7 +33,7 @@ void StripeEffect::play(const Console& console) {
       draw_stripe_row(console, r, stripe_phase);
     }
     stripe_phase = stripe_phase == 1 ? STRIPE_PHASE_PERIOD : stripe_phase - 1;
-    console.end_frame(STRIPE_DELAY_MULTIPLIER);
+    console.end_frame();
   }
   stripe_phase = 0;
 }

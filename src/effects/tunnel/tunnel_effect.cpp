@@ -50,7 +50,7 @@ void TunnelEffect::play(const Console& console) {
   for (; frame_counter != 0; --frame_counter) {
     advance_table(table);
     write_tunnel_frame(console, table);
-    console.end_frame(TUNNEL_DELAY_MULTIPLIER);
+    console.end_frame();
   }
   table = {};
 }

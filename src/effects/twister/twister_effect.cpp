@@ -74,7 +74,7 @@ void TwisterEffect::play(const Console& console) {
   for (; cycles != 0; --cycles) {
     for (frame_counter = TWISTER_CYCLE_FRAMES; frame_counter != 0; --frame_counter) {
       draw_frame(console);
-      console.end_frame(TWISTER_DELAY_MULTIPLIER);
+      console.end_frame();
     }
   }
 }

@@ -20,7 +20,7 @@ class TwisterPlayed : public ::testing::Test {
  protected:
   void SetUp() override {
     Capture capture(3);
-    TwisterEffect{.cycles = TWISTER_CYCLES}.play(capture.console());
+    TwisterEffect{}.play(capture.console());
     units_waited = capture.delay_units();
     show = capture.bytes();
   }
@@ -69,7 +69,7 @@ TEST_F(TwisterPlayed, ShowsTwentyFiveDifferentFramesEightTimesOver) {
   }
 }
 
-TEST_F(TwisterPlayed, WaitsTheSpeedSettingAfterEveryFrame) {
+TEST_F(TwisterPlayed, WaitsOnceAfterEveryFrame) {
   EXPECT_EQ(units_waited, TWISTER_FRAMES * 3);
 }
 
