@@ -1,7 +1,7 @@
 #include "effects/plasma/plasma_table.hpp"
 
 #include "effects/loading_bar/loading_bar.hpp"
-#include "effects/plasma/parabolic_wave.hpp"
+#include "run/parabolic_wave.hpp"
 
 namespace textshow {
 

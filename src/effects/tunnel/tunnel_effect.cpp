@@ -4,7 +4,6 @@ namespace textshow {
 
 namespace {
 
-constexpr Cell CHECKER_SIZE = 6;  // both phases run 1 to CHECKER_SIZE
 constexpr Cell SHADE_SPACE = 1;
 constexpr Cell SHADE_INK = 2;
 

@@ -11,7 +11,6 @@ namespace {
 
 constexpr int CENTER_X = 50;
 constexpr int CENTER_Y = 25;
-constexpr int CHECKER_SIZE = 6;
 
 }  // namespace
 

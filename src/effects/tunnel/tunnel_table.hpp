@@ -6,11 +6,14 @@
 
 namespace textshow {
 
+// The side of a square of the checkerboard, in units of depth and of angle.
+inline constexpr int CHECKER_SIZE = 6;
+
 // Where one screen position lies on the tunnel's checkerboard.
 struct TunnelCell {
   Cell shade;        // 1 shows a space, 2 a "#"; 0 only in an END_OF_ROW
-  Cell depth_phase;  // (tunnel_depth mod 6) + 1
-  Cell angle_phase;  // (tunnel_angle mod 6) + 1
+  Cell depth_phase;  // (tunnel_depth mod CHECKER_SIZE) + 1, so 1 to CHECKER_SIZE
+  Cell angle_phase;  // (tunnel_angle mod CHECKER_SIZE) + 1
   Cell out_char;     // the position's character in the frame being written
 };
 

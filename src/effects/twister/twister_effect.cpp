@@ -4,7 +4,7 @@
 #include <array>
 #include <functional>
 
-#include "effects/plasma/parabolic_wave.hpp"
+#include "run/parabolic_wave.hpp"
 
 namespace textshow {
 
