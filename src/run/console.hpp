@@ -10,6 +10,7 @@ namespace textshow {
 // Where the frames go and how the show paces them: the routines every effect shares.
 struct Console {
   std::FILE* out = stdout;
+  // Wraps: the speed byte minus 65, modulo 256; each wait wraps with it.
   Cell speed_setting = 0;
   // The wait after each frame of the stage being played, in steps of the
   // speed setting: the stage table gives it to the console of each stage.
@@ -22,9 +23,9 @@ struct Console {
   // a library call for every byte and cost more than all the rest of the show.
   void put(char c) const { putc_unlocked(c, out); }
 
-  void write_run(char c, Cell n) const;
+  void write_run(char c, int n) const;
   void end_row() const;
-  void emit_blank_rows(Cell n) const;
+  void emit_blank_rows(int n) const;
 
   // Every frame ends here: if the console has stopped taking output the show
   // stops at once (check_output throws); otherwise it waits frame_delay().

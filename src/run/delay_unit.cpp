@@ -1,21 +1,19 @@
 #include "run/delay_unit.hpp"
 
-#include "run/frame.hpp"
-
 namespace textshow {
 
 namespace {
 
-constexpr Cell UNIT_PASSES = 255;
-constexpr Cell UNIT_LOAD = 255;
+constexpr int UNIT_PASSES = 255;
+constexpr int UNIT_LOAD = 255;
 
 }  // namespace
 
 // The counters are volatile so that every step really happens: the wait is the work.
 void count_delay_unit() {
-  volatile Cell work = UNIT_LOAD;
-  volatile Cell held = 0;
-  volatile Cell passes = UNIT_PASSES;
+  volatile int work = UNIT_LOAD;
+  volatile int held = 0;
+  volatile int passes = UNIT_PASSES;
   while (passes != 0) {
     while (work != 0) {
       work = work - 1;

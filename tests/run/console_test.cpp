@@ -10,10 +10,10 @@ namespace {
 using testing::Capture;
 
 TEST(WriteRun, WritesTheCharacterExactlyNTimes) {
-  for (const Cell n : {0, 1, 100, 255}) {
+  for (const int n : {0, 1, 100, 255}) {
     Capture capture;
     capture.console().write_run('#', n);
-    EXPECT_EQ(capture.bytes(), std::string(n, '#')) << "n = " << int{n};
+    EXPECT_EQ(capture.bytes(), std::string(n, '#')) << "n = " << n;
   }
 }
 
@@ -25,13 +25,13 @@ TEST(EndRow, WritesCarriageReturnThenLineFeed) {
 
 TEST(EmitBlankRows, WritesNRowsOfOneHundredSpaces) {
   const std::string blank_row = std::string(FRAME_WIDTH, ' ') + "\r\n";
-  for (const Cell n : {0, 1, 19, 22, 50}) {
+  for (const int n : {0, 1, 19, 22, 50}) {
     Capture capture;
     capture.console().emit_blank_rows(n);
     const std::string bytes = capture.bytes();
-    ASSERT_EQ(bytes.size(), n * 102U) << "n = " << int{n};
-    for (Cell r = 1; r <= n; ++r) {
-      EXPECT_EQ(bytes.substr(std::size_t{r - 1U} * ROW_BYTES, ROW_BYTES), blank_row) << "row " << int{r};
+    ASSERT_EQ(bytes.size(), n * 102U) << "n = " << n;
+    for (int r = 1; r <= n; ++r) {
+      EXPECT_EQ(bytes.substr(std::size_t{r - 1U} * ROW_BYTES, ROW_BYTES), blank_row) << "row " << r;
     }
   }
 }

@@ -116,8 +116,8 @@ TEST(Show, LeavesTheWorkAreaAllZero) {
   WorkArea work{};
   Capture capture;
   play_show(capture.console(), work);
-  const auto* cells = reinterpret_cast<const Cell*>(&work);
-  EXPECT_TRUE(std::all_of(cells, cells + sizeof work, [](Cell c) { return c == 0; }));
+  const auto* bytes = reinterpret_cast<const unsigned char*>(&work);
+  EXPECT_TRUE(std::all_of(bytes, bytes + sizeof work, [](unsigned char b) { return b == 0; }));
 }
 
 // A console that refuses every byte, as a full disk does.

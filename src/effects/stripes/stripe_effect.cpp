@@ -14,11 +14,11 @@ int lead_blanks(int r, int stripe_phase) {
 
 void draw_stripe_row(const Console& console, int r, int stripe_phase) {
   int column = lead_blanks(r, stripe_phase);
-  console.write_run(' ', static_cast<Cell>(column));
+  console.write_run(' ', column);
   char ink = '#';
   while (column < FRAME_WIDTH) {
     const int run = std::min(r, FRAME_WIDTH - column);
-    console.write_run(ink, static_cast<Cell>(run));
+    console.write_run(ink, run);
     column += run;
     ink = ink == '#' ? ' ' : '#';
   }

@@ -4,8 +4,8 @@ namespace textshow {
 
 namespace {
 
-constexpr Cell SHADE_SPACE = 1;
-constexpr Cell SHADE_INK = 2;
+constexpr int SHADE_SPACE = 1;
+constexpr int SHADE_INK = 2;
 
 // One depth unit outward and one angle unit clockwise; crossing a square's
 // edge in either direction changes its colour, crossing both at once keeps it.

@@ -13,7 +13,7 @@ namespace {
 constexpr int ANGLE_UNITS_PER_TURN = 100;
 constexpr int EDGE_SPACING = 25;
 constexpr int HIDDEN_EDGE_POSITION = 133;
-constexpr Cell BAND_ROWS = 4;
+constexpr int BAND_ROWS = 4;
 constexpr char STRIPE = '"';
 
 char other_fill(char fill) { return fill == ' ' ? STRIPE : ' '; }
@@ -58,13 +58,13 @@ void draw_face(const Console& console, int width, char band_fill) {
 
 void draw_twister_row(const Console& console, int base_angle, char band_fill) {
   const auto [hidden, high, mid, low] = edge_positions(base_angle);
-  console.write_run(' ', static_cast<Cell>(low));
+  console.write_run(' ', low);
   console.put('#');
   draw_face(console, mid - low, band_fill);
   console.put('#');
   draw_face(console, high - mid, band_fill);
   console.put('#');
-  console.write_run(' ', static_cast<Cell>(97 - high));
+  console.write_run(' ', 97 - high);
   console.end_row();
 }
 

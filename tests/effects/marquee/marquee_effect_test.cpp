@@ -112,8 +112,8 @@ TEST_F(MarqueePlayed, EachPageShowsItsTwoTexts) {
   for (int f = 0; f < MARQUEE_FRAMES; ++f) {
     const int page = f / PAGE_FRAMES + 1;
     Capture expected;
-    draw_text_band(expected.console(), static_cast<Cell>(2 * page - 1));
-    draw_text_band(expected.console(), static_cast<Cell>(2 * page));
+    draw_text_band(expected.console(), 2 * page - 1);
+    draw_text_band(expected.console(), 2 * page);
     EXPECT_TRUE(rows_of(frame(f), 23, 6) == expected.bytes()) << "frame " << f;
   }
 }
