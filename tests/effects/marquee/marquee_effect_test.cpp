@@ -8,6 +8,7 @@
 #include "effects/stripes/stripe_effect.hpp"
 #include "run/show.hpp"
 #include "support/capture.hpp"
+#include "support/show_stream.hpp"
 
 namespace textshow {
 namespace {
@@ -150,9 +151,12 @@ TEST(MarqueeEffect, OpensTheShowAndTheStripesFollowDirectly) {
   Capture whole;
   WorkArea work{};
   play_show(whole.console(), work);
-  const std::string show = whole.bytes();
-  EXPECT_TRUE(show.substr(0, MARQUEE_BYTES) == play_marquee()) << "the marquee does not open";
-  EXPECT_TRUE(show.substr(MARQUEE_BYTES, stripes.bytes().size()) == stripes.bytes())
+  const std::string bytes = whole.bytes();
+  const std::string_view show = bytes;
+  EXPECT_TRUE(testing::same_stream(show.substr(0, MARQUEE_BYTES), play_marquee()))
+      << "the marquee does not open";
+  EXPECT_TRUE(testing::same_stream(show.substr(MARQUEE_BYTES, stripes.bytes().size()), stripes.bytes(),
+                                   MARQUEE_BYTES))
       << "the stripes do not follow the marquee";
 }
 

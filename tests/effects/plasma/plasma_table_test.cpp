@@ -8,6 +8,7 @@
 
 #include "effects/loading_bar/loading_bar.hpp"
 #include "support/capture.hpp"
+#include "support/show_stream.hpp"
 
 namespace textshow {
 namespace {
@@ -64,7 +65,7 @@ TEST_F(BuiltPlasmaTable, ShowsTheSameLoadingBarFramesAsTheTunnel) {
   for (int rows_left = LOADING_FRAMES; rows_left != 0; --rows_left) {
     draw_loading_bar(expected.console(), rows_left);
   }
-  EXPECT_TRUE(loading_frames == expected.bytes());
+  EXPECT_TRUE(testing::same_stream(loading_frames, expected.bytes(), testing::stage_offset("plasma loading")));
 }
 
 }  // namespace

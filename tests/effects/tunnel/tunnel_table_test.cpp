@@ -7,6 +7,7 @@
 
 #include "effects/loading_bar/loading_bar.hpp"
 #include "support/capture.hpp"
+#include "support/show_stream.hpp"
 
 namespace textshow {
 namespace {
@@ -97,7 +98,7 @@ TEST_F(BuiltTunnelTable, ShowsOneLoadingBarFrameAfterEveryRow) {
     draw_loading_bar(expected.console(), rows_left);
   }
   EXPECT_EQ(loading_frames.size(), 255'000U);
-  EXPECT_TRUE(loading_frames == expected.bytes());
+  EXPECT_TRUE(testing::same_stream(loading_frames, expected.bytes(), testing::stage_offset("tunnel loading")));
 }
 
 }  // namespace
