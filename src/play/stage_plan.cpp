@@ -15,7 +15,8 @@ constexpr int FURTHER_FRAMES_MULTIPLIER = 1;
 StagePlan::StagePlan(std::span<const Stage> stages) {
   int first_frame = 0;
   for (const Stage& stage : stages) {
-    stages_.push_back({std::string(stage.name), first_frame, stage.frames, stage.delay_multiplier});
+    stages_.push_back({std::string(stage.name), first_frame, stage.frames,
+                       static_cast<Cell>(stage.delay_multiplier)});
     first_frame += stage.frames;
   }
   stages_.push_back({std::string(FURTHER_FRAMES_NAME), first_frame,

@@ -8,9 +8,9 @@ namespace textshow {
 // Written through a copy of the console: a byte stored into the stream's buffer
 // cannot then change which stream the console names, so the stream is looked up
 // once a run instead of once a byte.
-void Console::write_run(char c, Cell n) const {
+void Console::write_run(char c, int n) const {
   const Console console = *this;
-  for (; n != 0; --n) {
+  for (; n > 0; --n) {
     console.put(c);
   }
 }
@@ -20,10 +20,23 @@ void Console::end_row() const {
   put('\n');
 }
 
-void Console::emit_blank_rows(Cell n) const {
-  for (; n != 0; --n) {
+void Console::emit_blank_rows(int n) const {
+  for (; n > 0; --n) {
     write_run(' ', FRAME_WIDTH);
     end_row();
+  }
+}
+
+void Console::end_frame() const {
+  check_output();
+  frame_delay();
+}
+
+void Console::frame_delay() const {
+  // The count wraps: it is held in a Cell, so (3 × 190) mod 256 = 58 units.
+  const auto units = static_cast<Cell>(delay_multiplier * speed_setting);
+  for (int n = units; n > 0; --n) {
+    delay_unit();
   }
 }
 

@@ -1,4 +1,4 @@
-#include "effects/plasma/parabolic_wave.hpp"
+#include "run/parabolic_wave.hpp"
 
 #include <cstdlib>
 
