@@ -1,10 +1,57 @@
 #include "play/json_string.hpp"
 
+#include <cstddef>
 #include <cstdio>
 
 namespace textshow::play {
 
 namespace {
+
+// The bytes that may start a well-formed UTF-8 sequence beyond ASCII: its
+// length and the range its second byte must fall in (which rules out overlong
+// forms, surrogates and code points past U+10FFFF); later bytes are 80 to BF.
+struct Utf8Lead {
+  unsigned char first;
+  unsigned char last;
+  std::size_t length;
+  unsigned char second_low;
+  unsigned char second_high;
+};
+
+constexpr Utf8Lead UTF8_LEADS[] = {
+    {0xc2, 0xdf, 2, 0x80, 0xbf}, {0xe0, 0xe0, 3, 0xa0, 0xbf}, {0xe1, 0xec, 3, 0x80, 0xbf},
+    {0xed, 0xed, 3, 0x80, 0x9f}, {0xee, 0xef, 3, 0x80, 0xbf}, {0xf0, 0xf0, 4, 0x90, 0xbf},
+    {0xf1, 0xf3, 4, 0x80, 0xbf}, {0xf4, 0xf4, 4, 0x80, 0x8f},
+};
+
+// JSON text is UTF-8, so a byte that does not belong to a character shows as
+// the replacement character, as a terminal shows it.
+constexpr std::string_view REPLACEMENT = "\\ufffd";
+
+bool within(char c, unsigned char low, unsigned char high) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte >= low && byte <= high;
+}
+
+// The length of the well-formed UTF-8 sequence beyond ASCII that `text`
+// starts with; 0 if it starts with none.
+std::size_t utf8_length(std::string_view text) {
+  for (const Utf8Lead& lead : UTF8_LEADS) {
+    if (!within(text[0], lead.first, lead.last)) {
+      continue;
+    }
+    if (text.size() < lead.length || !within(text[1], lead.second_low, lead.second_high)) {
+      return 0;
+    }
+    for (std::size_t k = 2; k < lead.length; ++k) {
+      if (!within(text[k], 0x80, 0xbf)) {
+        return 0;
+      }
+    }
+    return lead.length;
+  }
+  return 0;
+}
 
 std::string escaped(char c) {
   switch (c) {
@@ -38,8 +85,17 @@ std::string escaped(char c) {
 
 std::string json_string(std::string_view text) {
   std::string json = "\"";
-  for (const char c : text) {
-    json += escaped(c);
+  for (std::size_t i = 0; i < text.size();) {
+    if (static_cast<unsigned char>(text[i]) < 0x80) {
+      json += escaped(text[i]);
+      ++i;
+    } else if (const std::size_t length = utf8_length(text.substr(i)); length != 0) {
+      json += text.substr(i, length);
+      i += length;
+    } else {
+      json += REPLACEMENT;
+      ++i;
+    }
   }
   json += '"';
   return json;
