@@ -17,6 +17,7 @@ constexpr std::size_t PIPE_CAPACITY = std::size_t{1} << 16;
 
 }  // namespace
 
+// NOLINTNEXTLINE(readability-identifier-naming): the entry libFuzzer calls.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size > PIPE_CAPACITY) {
     return 0;

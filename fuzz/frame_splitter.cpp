@@ -29,6 +29,7 @@ bool well_formed(const Frame& frame) {
 
 }  // namespace
 
+// NOLINTNEXTLINE(readability-identifier-naming): the entry libFuzzer calls.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) {
     return 0;

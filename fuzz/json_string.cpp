@@ -20,7 +20,8 @@ namespace {
 
 // The code points of UTF-8 `text`; nothing if it is not well-formed UTF-8.
 std::optional<std::u32string> code_points(std::string_view text) {
-  iconv_t const conversion = iconv_open("UTF-32LE", "UTF-8");
+  iconv_t conversion = iconv_open("UTF-32LE", "UTF-8");
+  // NOLINTNEXTLINE(performance-no-int-to-ptr): iconv_open's value for failure.
   if (conversion == reinterpret_cast<iconv_t>(-1)) {
     std::abort();
   }
@@ -115,6 +116,7 @@ std::optional<std::u32string> json_decoded(std::u32string_view json) {
 
 }  // namespace
 
+// NOLINTNEXTLINE(readability-identifier-naming): the entry libFuzzer calls.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   const std::string json = textshow::play::json_string(input);

@@ -13,15 +13,15 @@ namespace {
 struct Utf8Lead {
   unsigned char first;
   unsigned char last;
-  std::size_t length;
   unsigned char second_low;
   unsigned char second_high;
+  int length;
 };
 
 constexpr Utf8Lead UTF8_LEADS[] = {
-    {0xc2, 0xdf, 2, 0x80, 0xbf}, {0xe0, 0xe0, 3, 0xa0, 0xbf}, {0xe1, 0xec, 3, 0x80, 0xbf},
-    {0xed, 0xed, 3, 0x80, 0x9f}, {0xee, 0xef, 3, 0x80, 0xbf}, {0xf0, 0xf0, 4, 0x90, 0xbf},
-    {0xf1, 0xf3, 4, 0x80, 0xbf}, {0xf4, 0xf4, 4, 0x80, 0x8f},
+    {0xc2, 0xdf, 0x80, 0xbf, 2}, {0xe0, 0xe0, 0xa0, 0xbf, 3}, {0xe1, 0xec, 0x80, 0xbf, 3},
+    {0xed, 0xed, 0x80, 0x9f, 3}, {0xee, 0xef, 0x80, 0xbf, 3}, {0xf0, 0xf0, 0x90, 0xbf, 4},
+    {0xf1, 0xf3, 0x80, 0xbf, 4}, {0xf4, 0xf4, 0x80, 0x8f, 4},
 };
 
 // JSON text is UTF-8, so a byte that does not belong to a character shows as
@@ -40,15 +40,16 @@ std::size_t utf8_length(std::string_view text) {
     if (!within(text[0], lead.first, lead.last)) {
       continue;
     }
-    if (text.size() < lead.length || !within(text[1], lead.second_low, lead.second_high)) {
+    const auto length = static_cast<std::size_t>(lead.length);
+    if (text.size() < length || !within(text[1], lead.second_low, lead.second_high)) {
       return 0;
     }
-    for (std::size_t k = 2; k < lead.length; ++k) {
+    for (std::size_t k = 2; k < length; ++k) {
       if (!within(text[k], 0x80, 0xbf)) {
         return 0;
       }
     }
-    return lead.length;
+    return length;
   }
   return 0;
 }
