@@ -191,4 +191,8 @@ void color_frame(const Frame& frame, int stage, ColorDepth depth, FrameColors& c
   PAINTERS[static_cast<std::size_t>(stage)](frame, depth, colors);
 }
 
+std::span<const std::uint8_t> row_colors(const FrameColors& colors, int r) {
+  return std::span(colors).subspan(cell(r, 0), FRAME_WIDTH);
+}
+
 }  // namespace textshow::play

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 #include "play/frame.hpp"
 
@@ -24,5 +25,8 @@ inline constexpr std::uint8_t PLAIN_COLOR = 7;
 // lies in, so that a terminal switches colour seldom. Colour never changes a
 // character.
 void color_frame(const Frame& frame, int stage, ColorDepth depth, FrameColors& colors);
+
+// The colours of row r, counted from 0 at the top.
+std::span<const std::uint8_t> row_colors(const FrameColors& colors, int r);
 
 }  // namespace textshow::play

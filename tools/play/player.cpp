@@ -56,7 +56,7 @@ bool Player::step(TimePoint now) {
 
 void Player::show_next(TimePoint now) {
   const int stage = plan_.stage_of(next_frame_);
-  screen_.draw(feed_.frames()[static_cast<std::size_t>(next_frame_)]);
+  screen_.draw(feed_.frames()[static_cast<std::size_t>(next_frame_)], stage);
   tally_.frame_shown(stage, now);
   pacer_.frame_shown(now, plan_.stage(stage).delay_multiplier);
   current_stage_ = stage;
