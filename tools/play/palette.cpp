@@ -45,7 +45,7 @@ constexpr Hue PROGRESS[] = {
     {1, 196}, {1, 202}, {1, 208}, {3, 214}, {3, 220}, {3, 226}, {3, 190}, {2, 154}, {2, 118}, {2, 82}, {2, 46},
 };
 
-// The tunnel's rings, from dark blue deep in its centre to white at its
+// The tunnel's rings, from deep blue in its centre to white at its
 // mouth. A ring ends before the radius given; the radius is that of the
 // tunnel's own geometry, around column 50 and row 25 counted from 1.
 struct Ring {
@@ -55,20 +55,20 @@ struct Ring {
 constexpr int TUNNEL_CENTER_X = 50;
 constexpr int TUNNEL_CENTER_Y = 25;
 constexpr Ring TUNNEL_RINGS[] = {
-    {2, {4, 17}},   {3, {4, 18}},   {4, {4, 19}},   {5, {4, 20}},   {6, {4, 21}},
-    {8, {5, 27}},   {10, {5, 33}},  {13, {5, 39}},  {16, {6, 45}},  {20, {6, 51}},
-    {25, {6, 87}},  {31, {7, 123}}, {39, {7, 159}}, {FRAME_WIDTH, {7, 195}},
+    {2, {4, 19}},   {3, {4, 20}},   {4, {4, 21}},   {5, {4, 26}},   {6, {4, 27}},
+    {8, {5, 33}},   {10, {5, 39}},  {13, {5, 45}},  {16, {6, 51}},  {20, {6, 87}},
+    {25, {6, 123}}, {31, {7, 159}}, {39, {7, 195}}, {FRAME_WIDTH, {7, 231}},
 };
 
 // The plasma's seven characters, from the blank level to the peak, as a
 // gradient from night blue to sunlight.
 constexpr std::string_view PLASMA_RAMP = " ',XC#A";
-constexpr Hue PLASMA_GRADIENT[] = {{4, 17}, {4, 54}, {5, 91}, {1, 162}, {1, 203}, {3, 214}, {7, 227}};
+constexpr Hue PLASMA_GRADIENT[] = {{4, 17}, {4, 56}, {5, 92}, {1, 162}, {1, 203}, {3, 214}, {7, 227}};
 
 // The twister's two visible faces, the left one warm and the right one cool,
 // each the brighter the wider it is, that is the more it faces the viewer.
-constexpr Hue LEFT_FACE[] = {{1, 88}, {1, 124}, {1, 160}, {3, 202}, {3, 208}, {3, 214}, {3, 220}};
-constexpr Hue RIGHT_FACE[] = {{4, 18}, {4, 19}, {4, 20}, {6, 26}, {6, 32}, {6, 38}, {6, 44}};
+constexpr Hue LEFT_FACE[] = {{1, 124}, {1, 160}, {1, 196}, {3, 202}, {3, 208}, {3, 214}, {3, 220}};
+constexpr Hue RIGHT_FACE[] = {{4, 25}, {4, 26}, {4, 27}, {6, 33}, {6, 39}, {6, 45}, {6, 51}};
 constexpr int WIDEST_FACE = 29;
 constexpr char TWISTER_EDGE = '#';
 
