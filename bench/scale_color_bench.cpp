@@ -29,8 +29,8 @@ void scale_and_color(benchmark::State& state) {
   FrameColors colors{};
   ScaledFrame scaled;
   int next = 0;
-  for (auto _ : state) {
-    const play::Frame& frame = frames[static_cast<std::size_t>(stage.first_frame + next)];
+  while (state.KeepRunning()) {
+    const play::Frame& frame = frames[static_cast<std::size_t>(stage.first_frame) + static_cast<std::size_t>(next)];
     play::color_frame(frame, stage_index, ColorDepth::COLORS_256, colors);
     if (rows < FRAME_HEIGHT) {
       scaled.scale(frame, colors, rows, rows * FRAME_WIDTH / FRAME_HEIGHT);
