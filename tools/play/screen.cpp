@@ -34,16 +34,18 @@ void draw_notice(int lines, int columns) {
   attroff(A_REVERSE);
 }
 
-// Colour pair n draws colour n on the terminal's own background; pair 0,
-// the terminal's own colours, stands for colour 0.
+// Colour pair n draws colour n on the terminal's own background, or on
+// black where the terminal cannot keep its own; pair 0, the terminal's own
+// colours, stands for colour 0.
 ColorDepth start_palette(ColorDepth depth) {
   if (depth == ColorDepth::MONOCHROME || start_color() == ERR) {
     return ColorDepth::MONOCHROME;
   }
-  use_default_colors();
+  constexpr short OWN_BACKGROUND = -1;
+  const short background = use_default_colors() == OK ? OWN_BACKGROUND : COLOR_BLACK;
   const int colors = depth == ColorDepth::COLORS_256 ? 256 : 8;
   for (int n = 1; n < colors; ++n) {
-    init_pair(static_cast<short>(n), static_cast<short>(n), -1);
+    init_pair(static_cast<short>(n), static_cast<short>(n), background);
   }
   return depth;
 }

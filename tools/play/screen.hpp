@@ -36,10 +36,10 @@ class Screen {
   int key_descriptor() const;
 
  private:
-  std::FILE* keyboard_ = nullptr;
   void draw_cropped(const Frame& frame, int lines, int columns);
   void draw_scaled(const Frame& frame, const ScaledView& view);
 
+  std::FILE* keyboard_ = nullptr;
   ::screen* terminal_ = nullptr;
   ColorDepth depth_ = ColorDepth::MONOCHROME;
   bool crop_ = false;
