@@ -37,7 +37,7 @@ void record(const Options& options, const StagePlan& plan) {
     throw std::system_error(errno, std::generic_category(), "cannot write " + *options.record_path);
   }
   ShowTally tally(plan.count());
-  record_frames(feed.frames(), plan, options.fps, out, tally);
+  record_frames(feed.frames(), plan, options.fps, out, tally, recording_depth(options.color));
   out.close();
   if (!out) {
     throw std::system_error(errno, std::generic_category(), "cannot write " + *options.record_path);
@@ -51,7 +51,7 @@ std::optional<int> play(const Options& options, const StagePlan& plan) {
   ShowTally tally(plan.count());
   const StopSignals signals;
   {
-    Screen screen;
+    Screen screen(options.color, options.crop);
     Player(screen, feed, plan, signals, options.fps, options.loop, tally).run();
   }
   print_summary(tally, plan);

@@ -55,7 +55,7 @@ bool Player::step(TimePoint now) {
 }
 
 void Player::show_next(TimePoint now) {
-  screen_.draw(feed_.frames()[static_cast<std::size_t>(next_frame_)]);
+  screen_.draw(feed_.frames()[static_cast<std::size_t>(next_frame_)], plan_.stage_of(next_frame_));
   current_stage_ = frame_shown(plan_, next_frame_, now, tally_, pacer_);
   ++next_frame_;
 }

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "play/asciicast_writer.hpp"
+#include "play/color_sequences.hpp"
 #include "play/pacer.hpp"
 
 namespace textshow::play {
@@ -17,19 +18,26 @@ constexpr std::string_view ROW_BREAK = "\r\n";
 
 }  // namespace
 
-std::string frame_drawing(const Frame& frame) {
+std::string frame_drawing(const Frame& frame, const FrameColors* colors) {
   std::string drawing(CURSOR_HOME);
+  int color = NO_COLOR_SET;
   for (int r = 0; r < FRAME_HEIGHT; ++r) {
     if (r != 0) {
       drawing += ROW_BREAK;
     }
-    drawing += frame.row(r);
+    if (colors != nullptr) {
+      append_colored(drawing, frame.row(r), row_colors(*colors, r), color);
+    } else {
+      drawing += frame.row(r);
+    }
   }
   return drawing;
 }
 
-void record_frames(const std::vector<Frame>& frames, const StagePlan& plan, int fps,
-                   std::ostream& out, ShowTally& tally) {
+void record_frames(const std::vector<Frame>& frames, const StagePlan& plan, int fps, std::ostream& out,
+                   ShowTally& tally, ColorDepth depth) {
+  const bool colored = depth != ColorDepth::MONOCHROME;
+  FrameColors colors{};
   const TimePoint start{};
   AsciicastWriter writer(out, FRAME_WIDTH, FRAME_HEIGHT);
   writer.output(Duration::zero(), std::string(HIDE_CURSOR) + std::string(CLEAR_SCREEN));
@@ -37,12 +45,14 @@ void record_frames(const std::vector<Frame>& frames, const StagePlan& plan, int 
   int frame = 0;
   for (const Frame& drawn : frames) {
     const TimePoint shown = pacer.due();
-    writer.output(shown - start, frame_drawing(drawn));
+    color_frame(drawn, plan.stage_of(frame), depth, colors);
+    writer.output(shown - start, frame_drawing(drawn, colored ? &colors : nullptr));
     frame_shown(plan, frame, shown, tally, pacer);
     ++frame;
   }
   tally.finish(pacer.due());
-  writer.output(pacer.due() - start, SHOW_CURSOR);
+  const std::string_view reset = colored ? RESET_COLORS : std::string_view();
+  writer.output(pacer.due() - start, std::string(reset) + std::string(SHOW_CURSOR));
 }
 
 }  // namespace textshow::play

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "play/frame.hpp"
+#include "play/palette.hpp"
 #include "play/show_tally.hpp"
 #include "play/stage_plan.hpp"
 
@@ -12,13 +13,15 @@ namespace textshow::play {
 
 // The terminal output that draws `frame` from the top-left corner over the
 // frame before it, rows joined by CR LF and no line end after the last, so
-// that a terminal of the frame's size never scrolls.
-std::string frame_drawing(const Frame& frame);
+// that a terminal of the frame's size never scrolls; given `colors`, every
+// cell in its colour.
+std::string frame_drawing(const Frame& frame, const FrameColors* colors = nullptr);
 
 // Writes `frames` as an asciicast recording of a FRAME_WIDTH × FRAME_HEIGHT
-// terminal, each frame at the time the player would show it at `fps`; the
-// tally counts the frames and their recorded times.
-void record_frames(const std::vector<Frame>& frames, const StagePlan& plan, int fps,
-                   std::ostream& out, ShowTally& tally);
+// terminal, each frame at the time the player would show it at `fps` and in
+// the colours of its stage at `depth`; the tally counts the frames and their
+// recorded times.
+void record_frames(const std::vector<Frame>& frames, const StagePlan& plan, int fps, std::ostream& out,
+                   ShowTally& tally, ColorDepth depth = ColorDepth::MONOCHROME);
 
 }  // namespace textshow::play

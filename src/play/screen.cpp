@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
+#include <span>
 #include <stdexcept>
 #include <system_error>
 
@@ -32,9 +34,42 @@ void draw_notice(int lines, int columns) {
   attroff(A_REVERSE);
 }
 
+// Colour pair n draws colour n on the terminal's own background, or on
+// black where the terminal cannot keep its own; pair 0, the terminal's own
+// colours, stands for colour 0.
+ColorDepth start_palette(ColorDepth depth) {
+  if (depth == ColorDepth::MONOCHROME || start_color() == ERR) {
+    return ColorDepth::MONOCHROME;
+  }
+  constexpr short OWN_BACKGROUND = -1;
+  const short background = use_default_colors() == OK ? OWN_BACKGROUND : COLOR_BLACK;
+  const int colors = depth == ColorDepth::COLORS_256 ? 256 : 8;
+  for (int n = 1; n < colors; ++n) {
+    init_pair(static_cast<short>(n), static_cast<short>(n), background);
+  }
+  return depth;
+}
+
+// Writes `text` from (y, x), in colour a run of cells of one colour at a time.
+void put_text(int y, int x, std::string_view text, std::span<const std::uint8_t> colors, bool colored) {
+  if (!colored) {
+    mvaddnstr(y, x, text.data(), static_cast<int>(text.size()));
+    return;
+  }
+  move(y, x);
+  for (std::size_t start = 0, end = 0; start < text.size(); start = end) {
+    for (end = start + 1; end < text.size() && colors[end] == colors[start];) {
+      ++end;
+    }
+    attr_set(A_NORMAL, static_cast<short>(colors[start]), nullptr);
+    addnstr(text.data() + start, static_cast<int>(end - start));
+  }
+  attr_set(A_NORMAL, 0, nullptr);
+}
+
 }  // namespace
 
-Screen::Screen() {
+Screen::Screen(ColorMode color, bool crop) : crop_(crop) {
   if (isatty(STDOUT_FILENO) == 0) {
     throw std::runtime_error("standard output is not a terminal (--record writes a recording without one)");
   }
@@ -52,6 +87,7 @@ Screen::Screen() {
   nodelay(stdscr, TRUE);
   curs_set(0);
   set_escdelay(ESCAPE_DELAY_MS);
+  depth_ = start_palette(choose_depth(color, std::getenv("NO_COLOR"), tigetnum("colors"), tigetnum("pairs")));
 }
 
 Screen::~Screen() {
@@ -60,21 +96,42 @@ Screen::~Screen() {
   std::fclose(keyboard_);
 }
 
-void Screen::draw(const Frame& frame) {
+void Screen::draw(const Frame& frame, int stage) {
   last_frame_ = frame;
+  last_stage_ = stage;
+  color_frame(frame, stage, depth_, colors_);
   int lines = 0;
   int columns = 0;
   getmaxyx(stdscr, lines, columns);
-  const Viewport view = fit_frame(lines, columns);
   erase();
+  const std::optional<ScaledView> scaled = crop_ ? std::nullopt : scaled_view(lines, columns);
+  if (scaled) {
+    draw_scaled(frame, *scaled);
+  } else {
+    draw_cropped(frame, lines, columns);
+  }
+  refresh();
+}
+
+void Screen::draw_cropped(const Frame& frame, int lines, int columns) {
+  const Viewport view = fit_frame(lines, columns);
   for (int r = 0; r < view.rows; ++r) {
-    const std::string_view row = frame.row(view.frame_row + r).substr(static_cast<std::size_t>(view.frame_column));
-    mvaddnstr(view.screen_row + r, view.screen_column, row.data(), view.columns);
+    const auto first = static_cast<std::size_t>(view.frame_column);
+    const auto count = static_cast<std::size_t>(view.columns);
+    put_text(view.screen_row + r, view.screen_column, frame.row(view.frame_row + r).substr(first, count),
+             row_colors(colors_, view.frame_row + r).subspan(first, count), depth_ != ColorDepth::MONOCHROME);
   }
   if (view.notice && lines > 0) {
     draw_notice(lines, columns);
   }
-  refresh();
+}
+
+void Screen::draw_scaled(const Frame& frame, const ScaledView& view) {
+  scaled_.scale(frame, colors_, view.rows, view.columns);
+  for (int r = 0; r < view.rows; ++r) {
+    put_text(view.screen_row + r, view.screen_column, scaled_.row(r), scaled_.row_colors(r),
+             depth_ != ColorDepth::MONOCHROME);
+  }
 }
 
 std::optional<int> Screen::next_key() {
@@ -82,7 +139,7 @@ std::optional<int> Screen::next_key() {
     if (key != KEY_RESIZE) {
       return key;
     }
-    draw(last_frame_);
+    draw(last_frame_, last_stage_);
   }
   return std::nullopt;
 }
