@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 #include <system_error>
 
 #include "effects/tunnel/tunnel_effect.hpp"
