@@ -4,15 +4,27 @@
 #include <stdexcept>
 #include <string>
 
+#include "play/glyph_atlas.hpp"
 #include "play/pacer.hpp"
+#include "play/stage_range.hpp"
 
 namespace textshow::play {
+
+// Whether to draw in colour: auto leaves it to where the frames go.
+enum class ColorChoice { AUTO, ALWAYS, NEVER };
 
 // What the command line asks for.
 struct Options {
   int fps = DEFAULT_FPS;
   bool loop = false;
   std::optional<std::string> record_path;
+  std::optional<std::string> gif_path;
+  // The font a GIF is drawn in; fontconfig's monospace font if none.
+  std::optional<std::string> font_path;
+  int font_size = DEFAULT_FONT_SIZE;
+  // The stages a GIF takes.
+  StageRange stages;
+  ColorChoice color = ColorChoice::AUTO;
   // A recorded stream to play instead of the show; "-" is standard input.
   std::optional<std::string> stream_path;
   bool help = false;
