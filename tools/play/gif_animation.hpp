@@ -68,6 +68,9 @@ class GifAnimation {
   // What the GIF shows so far, cell by cell; nothing before the first image.
   std::vector<char> shown_characters_;
   std::vector<std::uint8_t> shown_colors_;
+  // Images that could go either way so far, and how the last one tried went.
+  int undecided_images_ = 0;
+  bool clear_won_ = false;
 };
 
 }  // namespace textshow::play
