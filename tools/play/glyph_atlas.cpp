@@ -89,6 +89,38 @@ std::uint8_t ink_level(unsigned value, unsigned grays) {
   return static_cast<std::uint8_t>(((value * (INK_LEVELS - 1)) + (top / 2)) / top);
 }
 
+// Renders `c` into `gray` as one byte a pixel; false if the font cannot.
+bool render_glyph(FT_Library library, FT_Face face, FT_ULong c, Bitmap& gray) {
+  // Hinted as for a screen without grey, so that the strokes sit on whole
+  // pixels, then drawn with grey edges: crisp at small sizes, and with fewer
+  // grey pixels the images come out smaller (3 in 100 for the show).
+  return FT_Load_Char(face, c, FT_LOAD_TARGET_MONO) == 0 &&
+         FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) == 0 &&
+         FT_Bitmap_Convert(library, &face->glyph->bitmap, gray.get(), 1) == 0;
+}
+
+// A cell of the atlas: `width` × `height` ink levels from `ink`.
+struct CellInk {
+  std::uint8_t* ink;
+  int width;
+  int height;
+};
+
+// Copies the ink of `bitmap`, its top-left corner at (left, top) of the cell,
+// as far as the cell reaches.
+void copy_ink(const FT_Bitmap& bitmap, int left, int top, CellInk cell) {
+  for (int by = 0; by < static_cast<int>(bitmap.rows); ++by) {
+    const int y = top + by;
+    for (int bx = 0; bx < static_cast<int>(bitmap.width); ++bx) {
+      const int x = left + bx;
+      if (y >= 0 && y < cell.height && x >= 0 && x < cell.width) {
+        const unsigned value = bitmap.buffer[(by * bitmap.pitch) + bx];
+        cell.ink[(y * cell.width) + x] = ink_level(value, bitmap.num_grays);
+      }
+    }
+  }
+}
+
 }  // namespace
 
 GlyphAtlas::GlyphAtlas(const std::string& font_file, int pixel_size) {
@@ -102,35 +134,15 @@ GlyphAtlas::GlyphAtlas(const std::string& font_file, int pixel_size) {
   cell_width_ = std::max(widest_advance(face.get()), 1);
   cell_height_ = std::max(baseline + whole_pixels_up(-face->size->metrics.descender), 1);
   ink_.assign(static_cast<std::size_t>(CHARACTER_COUNT * cell_width_ * cell_height_), 0);
-
   for (int index = 0; index < CHARACTER_COUNT; ++index) {
-    const auto c = static_cast<FT_ULong>(FIRST_CHARACTER + index);
-    // Hinted as for a screen without grey, so that the strokes sit on whole
-    // pixels, then drawn with grey edges: crisp at small sizes, and with
-    // fewer grey pixels the images come out smaller (3 in 100 for the show).
-    if (FT_Load_Char(face.get(), c, FT_LOAD_TARGET_MONO) != 0 ||
-        FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) != 0) {
+    Bitmap gray(library.get());
+    if (!render_glyph(library.get(), face.get(), static_cast<FT_ULong>(FIRST_CHARACTER + index), gray)) {
       continue;  // a glyph the font cannot draw stays blank
     }
     const FT_GlyphSlot slot = face->glyph;
-    Bitmap gray(library.get());
-    if (FT_Bitmap_Convert(library.get(), &slot->bitmap, gray.get(), 1) != 0) {
-      continue;
-    }
     const int left = slot->bitmap_left + ((cell_width_ - whole_pixels_up(slot->advance.x)) / 2);
-    const int top = baseline - slot->bitmap_top;
-    const FT_Bitmap& bitmap = *gray.get();
     std::uint8_t* cell = ink_.data() + static_cast<std::ptrdiff_t>(index * cell_width_ * cell_height_);
-    for (int by = 0; by < static_cast<int>(bitmap.rows); ++by) {
-      const int y = top + by;
-      for (int bx = 0; bx < static_cast<int>(bitmap.width); ++bx) {
-        const int x = left + bx;
-        if (y >= 0 && y < cell_height_ && x >= 0 && x < cell_width_) {
-          const unsigned value = bitmap.buffer[(by * bitmap.pitch) + bx];
-          cell[(y * cell_width_) + x] = ink_level(value, bitmap.num_grays);
-        }
-      }
-    }
+    copy_ink(*gray.get(), left, baseline - slot->bitmap_top, {cell, cell_width_, cell_height_});
   }
 }
 
