@@ -11,17 +11,7 @@ cd "$(dirname "$0")/.."
 build=${1:-build-perf}
 rounds=${ROUNDS:-3}
 
-install_missing() {
-  local packages=(cmake g++ libncurses-dev pkg-config libfreetype-dev libfontconfig-dev fonts-dejavu-core libgif-dev
-    termtosvg time) missing=() package
-  for package in "${packages[@]}"; do
-    dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
-  done
-  if ((${#missing[@]} > 0)); then
-    apt-get update
-    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-  fi
-}
+source bench/install_missing.sh
 
 build_programs() {
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
@@ -45,7 +35,8 @@ median_of() {
     awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
-install_missing
+install_missing cmake g++ libncurses-dev pkg-config libfreetype-dev libfontconfig-dev fonts-dejavu-core libgif-dev \
+  termtosvg time
 build_programs
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -133,22 +133,23 @@ GlyphAtlas::GlyphAtlas(const std::string& font_file, int pixel_size) {
   const int baseline = whole_pixels_up(face->size->metrics.ascender);
   cell_width_ = std::max(widest_advance(face.get()), 1);
   cell_height_ = std::max(baseline + whole_pixels_up(-face->size->metrics.descender), 1);
-  ink_.assign(static_cast<std::size_t>(CHARACTER_COUNT * cell_width_ * cell_height_), 0);
+  const int cell_size = cell_width_ * cell_height_;
+  ink_.assign(static_cast<std::size_t>(cell_size) * CHARACTER_COUNT, 0);
   for (int index = 0; index < CHARACTER_COUNT; ++index) {
     Bitmap gray(library.get());
-    if (!render_glyph(library.get(), face.get(), static_cast<FT_ULong>(FIRST_CHARACTER + index), gray)) {
+    if (!render_glyph(library.get(), face.get(), static_cast<FT_ULong>(FIRST_CHARACTER) + static_cast<FT_ULong>(index), gray)) {
       continue;  // a glyph the font cannot draw stays blank
     }
-    const FT_GlyphSlot slot = face->glyph;
+    const FT_GlyphSlotRec_* slot = face->glyph;
     const int left = slot->bitmap_left + ((cell_width_ - whole_pixels_up(slot->advance.x)) / 2);
-    std::uint8_t* cell = ink_.data() + static_cast<std::ptrdiff_t>(index * cell_width_ * cell_height_);
+    std::uint8_t* cell = ink_.data() + (static_cast<std::ptrdiff_t>(index) * cell_size);
     copy_ink(*gray.get(), left, baseline - slot->bitmap_top, {cell, cell_width_, cell_height_});
   }
 }
 
 std::span<const std::uint8_t> GlyphAtlas::glyph(char c) const {
   const char shown = c >= FIRST_CHARACTER && c <= LAST_CHARACTER ? c : UNKNOWN_CHARACTER;
-  const auto size = static_cast<std::size_t>(cell_width_ * cell_height_);
+  const auto size = static_cast<std::size_t>(cell_width_) * static_cast<std::size_t>(cell_height_);
   return std::span(ink_).subspan(static_cast<std::size_t>(shown - FIRST_CHARACTER) * size, size);
 }
 

@@ -12,17 +12,13 @@ namespace {
 
 using testing::DecodedGif;
 using testing::decode_gif;
+using testing::default_atlas;
 using testing::GifOutput;
 using testing::picture_after;
 
 constexpr int DELAY = 4;
 constexpr Rgb BLACK{0, 0, 0};
 constexpr Rgb LIGHT_GREY{229, 229, 229};
-
-const GlyphAtlas& default_atlas() {
-  static const GlyphAtlas atlas(default_font_file(), DEFAULT_FONT_SIZE);
-  return atlas;
-}
 
 struct ColoredFrame {
   Frame frame;
@@ -49,7 +45,9 @@ Frame with_characters(Frame frame, std::initializer_list<std::tuple<int, int, ch
   return frame;
 }
 
-std::size_t cell_index(int r, int c) { return static_cast<std::size_t>(r * FRAME_WIDTH + c); }
+std::size_t cell_index(int r, int c) {
+  return (static_cast<std::size_t>(r) * FRAME_WIDTH) + static_cast<std::size_t>(c);
+}
 
 // The pixels of cell (r, c) in a picture of `gif`.
 std::vector<Rgb> cell_pixels(const DecodedGif& gif, const std::vector<Rgb>& picture, int r, int c) {
@@ -58,7 +56,8 @@ std::vector<Rgb> cell_pixels(const DecodedGif& gif, const std::vector<Rgb>& pict
   std::vector<Rgb> pixels;
   for (int y = r * cell_height; y < (r + 1) * cell_height; ++y) {
     for (int x = c * cell_width; x < (c + 1) * cell_width; ++x) {
-      pixels.push_back(picture[static_cast<std::size_t>(y * gif.width + x)]);
+      pixels.push_back(picture[(static_cast<std::size_t>(y) * static_cast<std::size_t>(gif.width)) +
+                               static_cast<std::size_t>(x)]);
     }
   }
   return pixels;
@@ -112,11 +111,12 @@ TEST(GifAnimation, ShowsInkWhereACellHoldsACharacterAndNoneWhereItIsBlank) {
 TEST(GifAnimation, DrawsEachCellInItsXtermColour) {
   const Frame frame = with_characters(Frame(), {{3, 4, '#'}, {3, 6, '#'}, {3, 8, ' '}, {3, 10, 'A'}});
   std::vector<std::uint8_t> colors(cell_index(FRAME_HEIGHT, 0), 7);
-  const struct {
-    int c;
-    std::uint8_t color;
+  struct ColoredCell {
+    int c = 0;
+    std::uint8_t color = 0;
     Rgb rgb;
-  } cases[] = {{4, 196, {255, 0, 0}}, {6, 21, {0, 0, 255}}, {10, 244, {128, 128, 128}}};
+  };
+  const ColoredCell cases[] = {{4, 196, {255, 0, 0}}, {6, 21, {0, 0, 255}}, {10, 244, {128, 128, 128}}};
   for (const auto& cell : cases) {
     colors[cell_index(3, cell.c)] = cell.color;
   }

@@ -8,6 +8,8 @@
 #include <numeric>
 #include <stdexcept>
 
+#include "play/font_file.hpp"
+
 namespace textshow::play::testing {
 
 namespace {
@@ -55,6 +57,11 @@ DecodedImage decoded(GifFileType* gif, int index) {
 
 }  // namespace
 
+const GlyphAtlas& default_atlas() {
+  static const GlyphAtlas atlas(default_font_file(), DEFAULT_FONT_SIZE);
+  return atlas;
+}
+
 int DecodedGif::total_delay() const {
   return std::accumulate(images.begin(), images.end(), 0,
                          [](int sum, const DecodedImage& image) { return sum + image.delay; });
@@ -87,10 +94,11 @@ std::vector<Rgb> picture_after(const DecodedGif& gif, int last) {
     const DecodedImage& image = gif.images[static_cast<std::size_t>(i)];
     for (int y = 0; y < image.rect.height; ++y) {
       for (int x = 0; x < image.rect.width; ++x) {
-        const int index = image.pixels[static_cast<std::size_t>(y * image.rect.width + x)];
+        const int at = (y * image.rect.width) + x;
+        const int index = image.pixels[static_cast<std::size_t>(at)];
         if (index != image.transparent) {
-          picture[static_cast<std::size_t>((image.rect.top + y) * gif.width + image.rect.left + x)] =
-              image.colors[static_cast<std::size_t>(index)];
+          const int shown_at = ((image.rect.top + y) * gif.width) + image.rect.left + x;
+          picture[static_cast<std::size_t>(shown_at)] = image.colors[static_cast<std::size_t>(index)];
         }
       }
     }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "play/gif_writer.hpp"
+#include "play/glyph_atlas.hpp"
 #include "play/xterm_colors.hpp"
 
 namespace textshow::play::testing {
@@ -29,6 +30,9 @@ struct DecodedGif {
 
   int total_delay() const;
 };
+
+// The glyphs of the default font at the default size, drawn once for all tests.
+const GlyphAtlas& default_atlas();
 
 // Reads `bytes` as a GIF; throws std::runtime_error with giflib's reason if
 // they are not one.

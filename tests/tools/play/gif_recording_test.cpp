@@ -7,24 +7,15 @@
 #include <stdexcept>
 
 #include "gif_reading.hpp"
-#include "play/font_file.hpp"
 #include "play/show_frames.hpp"
 
 namespace textshow::play {
 namespace {
 
-using testing::DecodedGif;
-using testing::decode_gif;
-using testing::GifOutput;
-using testing::picture_after;
+namespace gif = testing;
 using std::chrono::milliseconds;
 
 constexpr int ALL = std::numeric_limits<int>::max();
-
-const GlyphAtlas& default_atlas() {
-  static const GlyphAtlas atlas(default_font_file(), DEFAULT_FONT_SIZE);
-  return atlas;
-}
 
 // Stages of 2, 1 and 3 frames that stay 3 units, 1 (not waiting) and 1.
 const Stage STAGES[] = {
@@ -42,20 +33,21 @@ Frame lettered(int index) {
 
 std::vector<Frame> lettered_frames(int count) {
   std::vector<Frame> frames;
+  frames.reserve(static_cast<std::size_t>(count));
   for (int index = 0; index < count; ++index) {
     frames.push_back(lettered(index));
   }
   return frames;
 }
 
-DecodedGif record(FrameFeed& feed, const StagePlan& plan, const GifSettings& settings, ShowTally& tally) {
-  GifOutput out;
-  const GlyphAtlas& atlas = default_atlas();
+gif::DecodedGif record(FrameFeed& feed, const StagePlan& plan, const GifSettings& settings, ShowTally& tally) {
+  gif::GifOutput out;
+  const GlyphAtlas& atlas = gif::default_atlas();
   GifWriter writer(out.stream(), "memory", GifAnimation::width(atlas), GifAnimation::height(atlas));
   GifAnimation animation(atlas, writer);
   record_gif(feed, plan, settings, animation, tally);
   writer.finish();
-  return decode_gif(out.bytes());
+  return gif::decode_gif(out.bytes());
 }
 
 // The picture of `frame` alone.
@@ -63,10 +55,10 @@ std::vector<Rgb> picture_of(const Frame& frame) {
   const StagePlan plan(STAGES);
   FrameFeed feed({frame});
   ShowTally tally(plan.count());
-  return picture_after(record(feed, plan, {}, tally), 0);
+  return gif::picture_after(record(feed, plan, {}, tally), 0);
 }
 
-std::vector<int> delays_of(const DecodedGif& gif) {
+std::vector<int> delays_of(const gif::DecodedGif& gif) {
   std::vector<int> delays;
   for (const auto& image : gif.images) {
     delays.push_back(image.delay);
@@ -78,7 +70,7 @@ TEST(RecordGif, PacesEachStageAsThePlayerDoes) {
   const StagePlan plan(STAGES);
   FrameFeed feed(lettered_frames(7));
   ShowTally tally(plan.count());
-  const DecodedGif gif = record(feed, plan, {.fps = 25}, tally);
+  const gif::DecodedGif gif = record(feed, plan, {.fps = 25, .depth = ColorDepth::MONOCHROME, .stages = {}}, tally);
   EXPECT_EQ(delays_of(gif), (std::vector<int>{12, 12, 4, 4, 4, 4, 4})) << "the last frame is one of further frames";
   EXPECT_EQ(gif.total_delay(), 44);
   EXPECT_TRUE(gif.loops);
@@ -86,7 +78,7 @@ TEST(RecordGif, PacesEachStageAsThePlayerDoes) {
   EXPECT_EQ(tally.time(0), milliseconds(240));
   EXPECT_EQ(tally.frames(3), 1);
   for (int index = 0; index < 7; ++index) {
-    EXPECT_TRUE(picture_after(gif, index) == picture_of(lettered(index))) << "image " << index;
+    EXPECT_TRUE(gif::picture_after(gif, index) == picture_of(lettered(index))) << "image " << index;
   }
 }
 
@@ -107,12 +99,12 @@ TEST(RecordGif, CutsAnExcerptOfTheStagesAskedFor) {
   for (const Case& c : cases) {
     FrameFeed feed(lettered_frames(7));
     ShowTally tally(plan.count());
-    const DecodedGif gif = record(feed, plan, {.fps = 25, .stages = c.stages}, tally);
+    const gif::DecodedGif gif = record(feed, plan, {.fps = 25, .depth = ColorDepth::MONOCHROME, .stages = c.stages}, tally);
     EXPECT_EQ(delays_of(gif), c.delays) << "stages " << c.stages.first << " to " << c.stages.last;
     for (int stage = 0; stage < plan.count(); ++stage) {
       EXPECT_EQ(tally.frames(stage) > 0, c.stages.holds(stage)) << "stage " << stage;
     }
-    EXPECT_TRUE(picture_after(gif, 0) == picture_of(lettered(c.first_frame)))
+    EXPECT_TRUE(gif::picture_after(gif, 0) == picture_of(lettered(c.first_frame)))
         << "stages " << c.stages.first << " to " << c.stages.last << " begin with frame " << c.first_frame;
   }
 }
@@ -121,10 +113,10 @@ TEST(RecordGif, LeavesOutFramesTooShortForAGifButNotTheLast) {
   const StagePlan plan(STAGES);
   FrameFeed feed(lettered_frames(6));
   ShowTally tally(plan.count());
-  const DecodedGif gif = record(feed, plan, {.fps = 100, .stages = {.first = 2, .last = 2}}, tally);
+  const gif::DecodedGif gif = record(feed, plan, {.fps = 100, .depth = ColorDepth::MONOCHROME, .stages = {.first = 2, .last = 2}}, tally);
   EXPECT_EQ(delays_of(gif), (std::vector<int>{2, 1})) << "three frames of 1 hundredth";
-  EXPECT_TRUE(picture_after(gif, 0) == picture_of(lettered(4)));
-  EXPECT_TRUE(picture_after(gif, 1) == picture_of(lettered(5)));
+  EXPECT_TRUE(gif::picture_after(gif, 0) == picture_of(lettered(4)));
+  EXPECT_TRUE(gif::picture_after(gif, 1) == picture_of(lettered(5)));
   EXPECT_EQ(tally.frames(2), 3) << "every frame counts";
 }
 
@@ -143,9 +135,9 @@ TEST(RecordGif, ReadsAStreamAsItComes) {
   const StagePlan plan(STAGES);
   FrameFeed feed(ends[0], "the pipe");
   ShowTally tally(plan.count());
-  const DecodedGif gif = record(feed, plan, {.fps = 25}, tally);
+  const gif::DecodedGif gif = record(feed, plan, {.fps = 25, .depth = ColorDepth::MONOCHROME, .stages = {}}, tally);
   EXPECT_EQ(delays_of(gif), (std::vector<int>{12, 12, 4}));
-  EXPECT_TRUE(picture_after(gif, 2) == picture_of(lettered(2)));
+  EXPECT_TRUE(gif::picture_after(gif, 2) == picture_of(lettered(2)));
 }
 
 TEST(RecordGif, RefusesToMakeAGifOfNothing) {
@@ -153,20 +145,20 @@ TEST(RecordGif, RefusesToMakeAGifOfNothing) {
   for (const StageRange stages : {StageRange{}, StageRange{.first = 3, .last = 3}}) {
     FrameFeed feed(lettered_frames(stages.first == 0 ? 0 : 6));
     ShowTally tally(plan.count());
-    EXPECT_THROW(record(feed, plan, {.fps = 25, .stages = stages}, tally), std::runtime_error);
+    EXPECT_THROW(record(feed, plan, {.fps = 25, .depth = ColorDepth::MONOCHROME, .stages = stages}, tally), std::runtime_error);
   }
 }
 
 TEST(GifColorDepth, IsColourUnlessAskedNotToBe) {
   struct Case {
-    ColorChoice choice;
     const char* no_color;
+    ColorChoice choice;
     ColorDepth depth;
   };
   const Case cases[] = {
-      {ColorChoice::AUTO, nullptr, ColorDepth::COLORS_256},  {ColorChoice::AUTO, "", ColorDepth::COLORS_256},
-      {ColorChoice::AUTO, "1", ColorDepth::MONOCHROME},      {ColorChoice::ALWAYS, "1", ColorDepth::COLORS_256},
-      {ColorChoice::NEVER, nullptr, ColorDepth::MONOCHROME},
+      {nullptr, ColorChoice::AUTO, ColorDepth::COLORS_256},  {"", ColorChoice::AUTO, ColorDepth::COLORS_256},
+      {"1", ColorChoice::AUTO, ColorDepth::MONOCHROME},      {"1", ColorChoice::ALWAYS, ColorDepth::COLORS_256},
+      {nullptr, ColorChoice::NEVER, ColorDepth::MONOCHROME},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(gif_color_depth(c.choice, c.no_color), c.depth)
@@ -178,15 +170,15 @@ TEST(RecordGif, MakesTheWholeShowInItsRhythmWithinItsBudget) {
   const StagePlan plan = StagePlan::of_show();
   FrameFeed feed(show_frames());
   ShowTally tally(plan.count());
-  GifOutput out;
-  const GlyphAtlas& atlas = default_atlas();
+  gif::GifOutput out;
+  const GlyphAtlas& atlas = gif::default_atlas();
   GifWriter writer(out.stream(), "memory", GifAnimation::width(atlas), GifAnimation::height(atlas));
   GifAnimation animation(atlas, writer);
-  record_gif(feed, plan, {.fps = 25, .depth = ColorDepth::COLORS_256}, animation, tally);
+  record_gif(feed, plan, {.fps = 25, .depth = ColorDepth::COLORS_256, .stages = {}}, animation, tally);
   writer.finish();
   const std::string bytes = out.bytes();
   EXPECT_LE(bytes.size(), 8'000'000U);
-  const DecodedGif gif = decode_gif(bytes);
+  const gif::DecodedGif gif = gif::decode_gif(bytes);
   ASSERT_EQ(gif.images.size(), static_cast<std::size_t>(plan.listed_frames()));
   EXPECT_EQ(gif.total_delay(), 6760) << "67.6 s at 25 frames a second";
   for (std::size_t index = 0; index < gif.images.size(); ++index) {

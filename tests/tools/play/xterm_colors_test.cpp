@@ -7,7 +7,7 @@ namespace {
 
 TEST(XtermRgb, FollowsXtermsTable) {
   struct Case {
-    std::uint8_t number;
+    std::uint8_t number = 0;
     Rgb rgb;
   };
   const Case cases[] = {
