@@ -40,7 +40,7 @@ install_missing cmake g++ libncurses-dev pkg-config libfreetype-dev libfontconfi
 build_programs
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-play=$(realpath "$build/tools/play/textshow-play")
+play=$(realpath "$build/src/play/textshow-play")
 printf A | "$build/src/textshow" >"$work/show.txt"
 "$play" --record "$work/show.cast" "$work/show.txt" >/dev/null
 

@@ -7,4 +7,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 mkdir -p doc
-"$build/tools/play/textshow-play" --gif doc/tunnel.gif --from tunnel --to tunnel --color always
+"$build/src/play/textshow-play" --gif doc/tunnel.gif --from tunnel --to tunnel --color always
