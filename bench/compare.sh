@@ -11,16 +11,7 @@ build=${1:-build-perf}
 rounds=${ROUNDS:-15}
 runs=${RUNS:-20}
 
-install_missing() {
-  local packages=(cmake g++ libbenchmark-dev hyperfine valgrind time) missing=() package
-  for package in "${packages[@]}"; do
-    dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
-  done
-  if ((${#missing[@]} > 0)); then
-    apt-get update
-    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-  fi
-}
+source bench/install_missing.sh
 
 build_programs() {
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTEXTSHOW_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
@@ -87,7 +78,7 @@ delay_unit_time() {
     awk '/delay_unit_median/ { print $2, $3, "wall,", $4, $5, "CPU" }'
 }
 
-install_missing
+install_missing cmake g++ libbenchmark-dev hyperfine valgrind time
 build_programs
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

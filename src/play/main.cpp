@@ -4,8 +4,11 @@
 #include <fstream>
 #include <system_error>
 
+#include "play/font_file.hpp"
 #include "play/frame_feed.hpp"
+#include "play/gif_recording.hpp"
 #include "play/options.hpp"
+#include "play/output_file.hpp"
 #include "play/player.hpp"
 #include "play/recording.hpp"
 #include "play/version.hpp"
@@ -45,6 +48,26 @@ void record(const Options& options, const StagePlan& plan) {
   print_summary(tally, plan);
 }
 
+void make_gif(const Options& options, const StagePlan& plan) {
+  OutputFile out(*options.gif_path);
+  const GlyphAtlas atlas(options.font_path ? *options.font_path : default_font_file(), options.font_size);
+  FrameFeed feed = feed_for(options);
+  GifWriter writer(out.stream(), out.name(), GifAnimation::width(atlas), GifAnimation::height(atlas));
+  GifAnimation animation(atlas, writer);
+  ShowTally tally(plan.count());
+  const GifSettings settings{
+      .fps = options.fps, .depth = gif_color_depth(options.color, std::getenv("NO_COLOR")), .stages = options.stages};
+  record_gif(feed, plan, settings, animation, tally);
+  writer.finish();
+  out.commit();
+  const std::vector<std::string> lines = summary_lines(tally, plan);
+  for (std::size_t stage = 0; stage < lines.size(); ++stage) {
+    if (options.stages.holds(static_cast<int>(stage))) {
+      std::printf("%s\n", lines[stage].c_str());
+    }
+  }
+}
+
 // Returns the stop signal that ended the play early, if one did.
 std::optional<int> play(const Options& options, const StagePlan& plan) {
   FrameFeed feed = feed_for(options);
@@ -62,6 +85,10 @@ int run(const Options& options) {
   const StagePlan plan = StagePlan::of_show();
   if (options.record_path) {
     record(options, plan);
+    return EXIT_SUCCESS;
+  }
+  if (options.gif_path) {
+    make_gif(options, plan);
     return EXIT_SUCCESS;
   }
   if (const std::optional<int> signal = play(options, plan)) {

@@ -15,6 +15,11 @@ enum OptionCode : int {
   RECORD_OPTION = 'r',
   COLOR_OPTION = 'c',
   CROP_OPTION = 'C',
+  GIF_OPTION = 'g',
+  FONT_OPTION = 'F',
+  FONT_SIZE_OPTION = 's',
+  FROM_OPTION = 'm',
+  TO_OPTION = 't',
   HELP_OPTION = 'h',
   VERSION_OPTION = 'V',
   MISSING_VALUE = ':',
@@ -29,19 +34,33 @@ constexpr option LONG_OPTIONS[] = {
     {"record", required_argument, nullptr, RECORD_OPTION},
     {"color", required_argument, nullptr, COLOR_OPTION},
     {"crop", no_argument, nullptr, CROP_OPTION},
+    {"gif", required_argument, nullptr, GIF_OPTION},
+    {"font", required_argument, nullptr, FONT_OPTION},
+    {"font-size", required_argument, nullptr, FONT_SIZE_OPTION},
+    {"from", required_argument, nullptr, FROM_OPTION},
+    {"to", required_argument, nullptr, TO_OPTION},
     {"help", no_argument, nullptr, HELP_OPTION},
     {"version", no_argument, nullptr, VERSION_OPTION},
     {nullptr, 0, nullptr, 0},
 };
 
-int parse_fps(std::string_view text) {
-  int fps = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), fps);
-  if (error != std::errc{} || end != text.data() + text.size() || fps < MIN_FPS || fps > MAX_FPS) {
-    throw UsageError("--fps needs a whole number from " + std::to_string(MIN_FPS) + " to " +
-                     std::to_string(MAX_FPS) + ", not '" + std::string(text) + "'");
+int parse_number(std::string_view option, std::string_view text, int low, int high) {
+  int number = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+  if (error != std::errc{} || end != text.data() + text.size() || number < low || number > high) {
+    throw UsageError(std::string(option) + " needs a whole number from " + std::to_string(low) + " to " +
+                     std::to_string(high) + ", not '" + std::string(text) + "'");
   }
-  return fps;
+  return number;
+}
+
+int parse_stage(std::string_view option, std::string_view text) {
+  const StagePlan plan = StagePlan::of_show();
+  if (const std::optional<int> stage = find_stage(plan, text)) {
+    return *stage;
+  }
+  throw UsageError(std::string(option) + " needs a stage, one of " + stage_names(plan) + " or its number from 1, not '" +
+                   std::string(text) + "'");
 }
 
 ColorMode parse_color(std::string_view text) {
@@ -62,9 +81,27 @@ std::string refused_argument(char* argv[]) {
   return std::string("-") + static_cast<char>(optopt);
 }
 
+bool gif_only_options_given(const Options& options) {
+  const Options plain;
+  return options.font_path || options.font_size != plain.font_size || options.stages.first != plain.stages.first ||
+         options.stages.last != plain.stages.last;
+}
+
 void check_combination(const Options& options) {
   if (options.loop && options.record_path) {
     throw UsageError("--loop and --record cannot go together: a recording has an end");
+  }
+  if (options.loop && options.gif_path) {
+    throw UsageError("--loop and --gif cannot go together: a GIF loops by itself");
+  }
+  if (options.record_path && options.gif_path) {
+    throw UsageError("--record and --gif cannot go together: one recording at a time");
+  }
+  if (!options.gif_path && gif_only_options_given(options)) {
+    throw UsageError("--font, --font-size, --from and --to are for a GIF: they need --gif");
+  }
+  if (options.stages.first > options.stages.last) {
+    throw UsageError("--from names a stage after that of --to");
   }
 }
 
@@ -77,7 +114,7 @@ Options parse_options(int argc, char* argv[]) {
   for (int code = 0; (code = getopt_long(argc, argv, SHORT_OPTIONS, LONG_OPTIONS, nullptr)) != -1;) {
     switch (code) {
       case FPS_OPTION:
-        options.fps = parse_fps(optarg);
+        options.fps = parse_number("--fps", optarg, MIN_FPS, MAX_FPS);
         break;
       case LOOP_OPTION:
         options.loop = true;
@@ -90,6 +127,21 @@ Options parse_options(int argc, char* argv[]) {
         break;
       case CROP_OPTION:
         options.crop = true;
+        break;
+      case GIF_OPTION:
+        options.gif_path = optarg;
+        break;
+      case FONT_OPTION:
+        options.font_path = optarg;
+        break;
+      case FONT_SIZE_OPTION:
+        options.font_size = parse_number("--font-size", optarg, MIN_FONT_SIZE, MAX_FONT_SIZE);
+        break;
+      case FROM_OPTION:
+        options.stages.first = parse_stage("--from", optarg);
+        break;
+      case TO_OPTION:
+        options.stages.last = parse_stage("--to", optarg);
         break;
       case HELP_OPTION:
         options.help = true;
@@ -123,9 +175,15 @@ std::string usage_text() {
          "  --loop           play again and again until a key is pressed\n"
          "  --record FILE    write an asciicast recording to FILE instead; needs no terminal\n"
          "  --color=WHEN     colour the show: auto (where the terminal has colours and NO_COLOR\n"
-         "                   is not set; the default), always (recordings too) or never\n"
+         "                   is not set; the default), always (recordings too) or never;\n"
+         "                   a GIF is in colour unless NO_COLOR is set or WHEN is never\n"
          "  --crop           in a terminal smaller than the show, its centre at full size\n"
          "                   instead of all of it scaled down\n"
+         "  --gif FILE       write an animated GIF to FILE instead; needs no terminal\n"
+         "  --from STAGE     begin the GIF with STAGE, by its name in the summary or number\n"
+         "  --to STAGE       end the GIF with STAGE\n"
+         "  --font FILE      draw the GIF in this font (default: DejaVu Sans Mono)\n"
+         "  --font-size N    pixels to the em of the GIF's font (default 9, 6 to 72)\n"
          "  -h, --help       show this help and exit\n"
          "      --version    show the version and exit\n"
          "\n"

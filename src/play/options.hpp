@@ -5,7 +5,9 @@
 #include <string>
 
 #include "play/color_choice.hpp"
+#include "play/glyph_atlas.hpp"
 #include "play/pacer.hpp"
+#include "play/stage_range.hpp"
 
 namespace textshow::play {
 
@@ -17,6 +19,12 @@ struct Options {
   // A terminal smaller than the frame shows its centre at 1:1, not all of it scaled down.
   bool crop = false;
   std::optional<std::string> record_path;
+  std::optional<std::string> gif_path;
+  // The font a GIF is drawn in; fontconfig's monospace font if none.
+  std::optional<std::string> font_path;
+  int font_size = DEFAULT_FONT_SIZE;
+  // The stages a GIF takes.
+  StageRange stages;
   // A recorded stream to play instead of the show; "-" is standard input.
   std::optional<std::string> stream_path;
   bool help = false;

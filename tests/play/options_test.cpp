@@ -74,6 +74,39 @@ TEST(ParseOptions, ReadsHowToColourAndFitTheShow) {
   }
 }
 
+TEST(ParseOptions, ReadsWhatAGifIsMadeOf) {
+  struct Case {
+    std::vector<std::string> args;
+    std::optional<std::string> font_path;
+    int font_size;
+    int first_stage;
+    int last_stage;
+    ColorMode color;
+  };
+  const int all = StageRange{}.last;
+  const Case cases[] = {
+      {{"textshow-play", "--gif", "show.gif"}, {}, DEFAULT_FONT_SIZE, 0, all, ColorMode::AUTO},
+      {{"textshow-play", "--gif=show.gif", "--font", "a.ttf", "--font-size", "20", "--color", "never"},
+       "a.ttf", 20, 0, all, ColorMode::NEVER},
+      {{"textshow-play", "--gif", "show.gif", "--from", "tunnel", "--to", "plasma", "--color=always"},
+       {}, DEFAULT_FONT_SIZE, 3, 5, ColorMode::ALWAYS},
+      {{"textshow-play", "--gif", "show.gif", "--from=tunnel loading", "--to", "tunnel"},
+       {}, DEFAULT_FONT_SIZE, 2, 3, ColorMode::AUTO},
+      {{"textshow-play", "--gif", "show.gif", "--from", "7", "--to", "7"}, {}, DEFAULT_FONT_SIZE, 6, 6,
+       ColorMode::AUTO},
+      {{"textshow-play", "--gif", "show.gif", "--to", "1", "-"}, {}, DEFAULT_FONT_SIZE, 0, 0, ColorMode::AUTO},
+  };
+  for (const Case& c : cases) {
+    const Options options = parse(c.args);
+    EXPECT_EQ(options.gif_path, "show.gif") << joined(c.args);
+    EXPECT_EQ(options.font_path, c.font_path) << joined(c.args);
+    EXPECT_EQ(options.font_size, c.font_size) << joined(c.args);
+    EXPECT_EQ(options.stages.first, c.first_stage) << joined(c.args);
+    EXPECT_EQ(options.stages.last, c.last_stage) << joined(c.args);
+    EXPECT_EQ(options.color, c.color) << joined(c.args);
+  }
+}
+
 TEST(ParseOptions, SaysWhatIsWrongWithACommandLine) {
   struct Case {
     std::vector<std::string> args;
@@ -99,6 +132,24 @@ TEST(ParseOptions, SaysWhatIsWrongWithACommandLine) {
       {{"textshow-play", "--crop=1"}, "unknown option '--crop=1'"},
       {{"textshow-play", "--loop=yes"}, "unknown option '--loop=yes'"},
       {{"textshow-play", "-hx"}, "unknown option '-x'"},
+      {{"textshow-play", "--loop", "--gif", "x.gif"}, "--loop and --gif cannot go together: a GIF loops by itself"},
+      {{"textshow-play", "--record", "x.cast", "--gif", "x.gif"},
+       "--record and --gif cannot go together: one recording at a time"},
+      {{"textshow-play", "--gif"}, "option '--gif' needs a value"},
+      {{"textshow-play", "--gif", "x.gif", "--from"}, "option '--from' needs a value"},
+      {{"textshow-play", "--from", "tunnel"}, "--font, --font-size, --from and --to are for a GIF: they need --gif"},
+      {{"textshow-play", "--font-size", "20"}, "--font, --font-size, --from and --to are for a GIF: they need --gif"},
+      {{"textshow-play", "--gif", "x.gif", "--font-size", "5"}, "--font-size needs a whole number from 6 to 72, not '5'"},
+      {{"textshow-play", "--gif", "x.gif", "--font-size", "73"}, "--font-size needs a whole number from 6 to 72, not '73'"},
+      {{"textshow-play", "--gif", "x.gif", "--from", "spiral"},
+       "--from needs a stage, one of marquee, stripes, tunnel loading, tunnel, plasma loading, plasma, twister, "
+       "further frames or its number from 1, not 'spiral'"},
+      {{"textshow-play", "--gif", "x.gif", "--to", "0"},
+       "--to needs a stage, one of marquee, stripes, tunnel loading, tunnel, plasma loading, plasma, twister, "
+       "further frames or its number from 1, not '0'"},
+      {{"textshow-play", "--gif", "x.gif", "--from", "twister", "--to", "tunnel"},
+       "--from names a stage after that of --to"},
+      {{"textshow-play", "--color", "sometimes"}, "--color needs auto, always or never, not 'sometimes'"},
   };
   for (const Case& c : cases) {
     try {

@@ -1,0 +1,104 @@
+#include "play/gif_recording.hpp"
+
+#include <optional>
+#include <stdexcept>
+
+#include "play/gif_delays.hpp"
+
+namespace textshow::play {
+
+namespace {
+
+// Takes the frames one at a time, in the order of the stream.
+class GifRecorder {
+ public:
+  GifRecorder(const StagePlan& plan, const GifSettings& settings, GifAnimation& animation, ShowTally& tally)
+      : plan_(plan), settings_(settings), animation_(animation), tally_(tally), pacer_(settings.fps, START),
+        delays_(START) {}
+
+  // Takes frame `index` of the stream; false once the frames asked for are over.
+  bool take(const Frame& frame, int index) {
+    const int stage = plan_.stage_of(index);
+    if (settings_.stages.passed(stage)) {
+      return false;
+    }
+    if (!settings_.stages.holds(stage)) {
+      return true;
+    }
+    const TimePoint shown = pacer_.due();
+    tally_.frame_shown(stage, shown);
+    pacer_.frame_shown(shown, plan_.stage(stage).delay_multiplier);
+    if (const std::optional<int> delay = delays_.frame_until(pacer_.due())) {
+      animation_.add(frame, colors_of(frame, stage), *delay);
+      left_out_.reset();
+    } else {
+      left_out_ = LeftOut{frame, stage};
+    }
+    ++frames_;
+    return true;
+  }
+
+  // The last frame is shown even if it stays less than a GIF delay can hold.
+  void finish() {
+    if (left_out_) {
+      animation_.add(left_out_->frame, colors_of(left_out_->frame, left_out_->stage),
+                     delays_.last_frame_until(pacer_.due()));
+    }
+    tally_.finish(pacer_.due());
+    if (frames_ == 0) {
+      throw std::runtime_error("no frames to make a GIF of");
+    }
+  }
+
+ private:
+  static constexpr TimePoint START{};
+
+  struct LeftOut {
+    Frame frame;
+    int stage;
+  };
+
+  std::span<const std::uint8_t> colors_of(const Frame& frame, int stage) {
+    if (settings_.depth == ColorDepth::MONOCHROME) {
+      return {};
+    }
+    color_frame(frame, stage, settings_.depth, colors_);
+    return colors_;
+  }
+
+  const StagePlan& plan_;
+  const GifSettings& settings_;
+  GifAnimation& animation_;
+  ShowTally& tally_;
+  Pacer pacer_;
+  GifDelays delays_;
+  FrameColors colors_{};
+  std::optional<LeftOut> left_out_;
+  int frames_ = 0;
+};
+
+}  // namespace
+
+ColorDepth gif_color_depth(ColorMode choice, const char* no_color) {
+  const bool colored = choice == ColorMode::ALWAYS ||
+                       (choice == ColorMode::AUTO && (no_color == nullptr || *no_color == '\0'));
+  return colored ? ColorDepth::COLORS_256 : ColorDepth::MONOCHROME;
+}
+
+void record_gif(FrameFeed& feed, const StagePlan& plan, const GifSettings& settings, GifAnimation& animation,
+                ShowTally& tally) {
+  GifRecorder recorder(plan, settings, animation, tally);
+  std::size_t next = 0;
+  for (bool wanted = true; wanted;) {
+    for (; wanted && next < feed.frames().size(); ++next) {
+      wanted = recorder.take(feed.frames()[next], static_cast<int>(next));
+    }
+    if (feed.ended()) {
+      break;
+    }
+    feed.read_some();
+  }
+  recorder.finish();
+}
+
+}  // namespace textshow::play

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "play/gif_writer.hpp"
+#include "play/glyph_atlas.hpp"
+#include "play/xterm_colors.hpp"
+
+namespace textshow::play::testing {
+
+// One image of a GIF as giflib reads it back.
+struct DecodedImage {
+  GifRect rect;
+  int delay = 0;
+  int transparent = -1;
+  std::vector<Rgb> colors;
+  std::vector<std::uint8_t> pixels;
+};
+
+// A whole GIF as giflib reads it back with DGifSlurp.
+struct DecodedGif {
+  int width = 0;
+  int height = 0;
+  bool loops = false;
+  std::vector<DecodedImage> images;
+
+  int total_delay() const;
+};
+
+// The glyphs of the default font at the default size, drawn once for all tests.
+const GlyphAtlas& default_atlas();
+
+// Reads `bytes` as a GIF; throws std::runtime_error with giflib's reason if
+// they are not one.
+DecodedGif decode_gif(std::string_view bytes);
+
+// The picture after images 0 to `last` were laid one over another, row by row.
+std::vector<Rgb> picture_after(const DecodedGif& gif, int last);
+
+// What a GIF writer writes, kept in memory.
+class GifOutput {
+ public:
+  GifOutput();
+  ~GifOutput();
+  GifOutput(const GifOutput&) = delete;
+  GifOutput& operator=(const GifOutput&) = delete;
+
+  std::FILE* stream() const { return file_; }
+  std::string bytes();
+
+ private:
+  char* data_ = nullptr;
+  std::size_t size_ = 0;
+  std::FILE* file_;
+};
+
+}  // namespace textshow::play::testing
