@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <sstream>
 
 #include "play/asciicast_writer.hpp"
@@ -71,10 +70,20 @@ TEST(RecordFrames, PlacesEachFrameAtItsTimeInTheShowsRhythm) {
   EXPECT_EQ(tally.frames(3), 1) << "the frame past the listed stages";
 }
 
-// The recording without its colour sequences.
-std::string without_colors(const std::string& text) {
-  static const std::regex color_sequence(R"(\\u001b\[[0-9;]*m)");
-  return std::regex_replace(text, color_sequence, "");
+// The recording without its colour sequences: ESC (as JSON writes it), "[",
+// digits and semicolons, "m".
+std::string without_colors(std::string text) {
+  constexpr std::string_view START = R"(\u001b[)";
+  std::size_t at = 0;
+  while ((at = text.find(START, at)) != std::string::npos) {
+    const std::size_t end = text.find_first_not_of("0123456789;", at + START.size());
+    if (end != std::string::npos && text[end] == 'm') {
+      text.erase(at, end + 1 - at);
+    } else {
+      at += START.size();
+    }
+  }
+  return text;
 }
 
 TEST(RecordFrames, ColoursEachFrameInItsStagesPaletteWithoutChangingACharacter) {
