@@ -89,11 +89,12 @@ void record_gif(FrameFeed& feed, const StagePlan& plan, const GifSettings& setti
                 ShowTally& tally) {
   GifRecorder recorder(plan, settings, animation, tally);
   std::size_t next = 0;
-  for (bool wanted = true; wanted;) {
+  bool wanted = true;
+  while (wanted) {
     for (; wanted && next < feed.frames().size(); ++next) {
       wanted = recorder.take(feed.frames()[next], static_cast<int>(next));
     }
-    if (feed.ended()) {
+    if (!wanted || feed.ended()) {
       break;
     }
     feed.read_some();

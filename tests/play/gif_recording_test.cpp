@@ -1,6 +1,7 @@
 #include "play/gif_recording.hpp"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <limits>
@@ -38,6 +39,18 @@ std::vector<Frame> lettered_frames(int count) {
     frames.push_back(lettered(index));
   }
   return frames;
+}
+
+// The first `count` lettered frames as textshow writes them.
+std::string stream_of(int count) {
+  std::string sent;
+  for (int index = 0; index < count; ++index) {
+    const Frame frame = lettered(index);
+    for (int r = 0; r < FRAME_HEIGHT; ++r) {
+      sent += std::string(frame.row(r)) + "\r\n";
+    }
+  }
+  return sent;
 }
 
 gif::DecodedGif record(FrameFeed& feed, const StagePlan& plan, const GifSettings& settings, ShowTally& tally) {
@@ -123,13 +136,7 @@ TEST(RecordGif, LeavesOutFramesTooShortForAGifButNotTheLast) {
 TEST(RecordGif, ReadsAStreamAsItComes) {
   int ends[2];
   ASSERT_EQ(pipe(ends), 0);
-  std::string sent;
-  for (int index = 0; index < 3; ++index) {
-    const Frame frame = lettered(index);
-    for (int r = 0; r < FRAME_HEIGHT; ++r) {
-      sent += std::string(frame.row(r)) + "\r\n";
-    }
-  }
+  const std::string sent = stream_of(3);
   ASSERT_EQ(write(ends[1], sent.data(), sent.size()), static_cast<ssize_t>(sent.size()));
   close(ends[1]);
   const StagePlan plan(STAGES);
@@ -138,6 +145,23 @@ TEST(RecordGif, ReadsAStreamAsItComes) {
   const gif::DecodedGif gif = record(feed, plan, {.fps = 25, .depth = ColorDepth::MONOCHROME, .stages = {}}, tally);
   EXPECT_EQ(delays_of(gif), (std::vector<int>{12, 12, 4}));
   EXPECT_TRUE(gif::picture_after(gif, 2) == picture_of(lettered(2)));
+}
+
+TEST(RecordGif, StopsReadingAfterTheLastStageAskedFor) {
+  int ends[2];
+  ASSERT_EQ(pipe(ends), 0);
+  const std::string sent = stream_of(3);
+  ASSERT_EQ(write(ends[1], sent.data(), sent.size()), static_cast<ssize_t>(sent.size()));
+  // The writer stays: one more read would find nothing, and a read that
+  // cannot wait fails.
+  ASSERT_EQ(fcntl(ends[0], F_SETFL, O_NONBLOCK), 0);
+  const StagePlan plan(STAGES);
+  FrameFeed feed(ends[0], "the pipe");
+  ShowTally tally(plan.count());
+  const gif::DecodedGif gif =
+      record(feed, plan, {.fps = 25, .depth = ColorDepth::MONOCHROME, .stages = {.first = 0, .last = 0}}, tally);
+  EXPECT_EQ(delays_of(gif), (std::vector<int>{12, 12}));
+  close(ends[1]);
 }
 
 TEST(RecordGif, RefusesToMakeAGifOfNothing) {
