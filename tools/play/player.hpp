@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "play/frame_feed.hpp"
 #include "play/pacer.hpp"
 #include "play/screen.hpp"
@@ -25,6 +27,10 @@ class Player {
   void show_next(TimePoint now);
   void skip_stage(TimePoint now);
   void toggle_pause(TimePoint now);
+  void change_rate(int fps, TimePoint now);
+  void answer_job_control();
+  std::string status(TimePoint now) const;
+  void show_status(TimePoint now);
   void handle_keys(TimePoint now);
   void wait();
   bool has_deadline() const;
@@ -38,6 +44,7 @@ class Player {
   Pacer pacer_;
   int next_frame_ = 0;
   int current_stage_ = 0;
+  TimePoint rate_shown_until_{};
   bool paused_ = false;
   bool quit_ = false;
 };

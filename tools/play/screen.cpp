@@ -2,10 +2,14 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <stdexcept>
+#include <string>
+#include <string_view>
 #include <system_error>
 
+#include "play/terminal_check.hpp"
 #include "play/viewport.hpp"
 
 // Last: it defines function-like macros such as erase() and refresh().
@@ -26,9 +30,9 @@ std::FILE* open_keyboard() {
   return keyboard;
 }
 
-void draw_notice(int lines, int columns) {
+void draw_highlighted(int line, std::string_view text, int columns) {
   attron(A_REVERSE);
-  mvaddnstr(lines - 1, 0, size_notice(lines, columns).c_str(), columns);
+  mvaddnstr(line, 0, text.data(), std::min(static_cast<int>(text.size()), columns));
   attroff(A_REVERSE);
 }
 
@@ -38,6 +42,7 @@ Screen::Screen() {
   if (isatty(STDOUT_FILENO) == 0) {
     throw std::runtime_error("standard output is not a terminal (--record writes a recording without one)");
   }
+  check_terminal();
   keyboard_ = open_keyboard();
   terminal_ = newterm(nullptr, stdout, keyboard_);
   if (terminal_ == nullptr) {
@@ -62,17 +67,38 @@ Screen::~Screen() {
 
 void Screen::draw(const Frame& frame) {
   last_frame_ = frame;
+  redraw();
+}
+
+void Screen::set_status(std::string status) {
+  status_ = std::move(status);
+  redraw();
+}
+
+void Screen::suspend() { endwin(); }
+
+void Screen::resume() {
+  reset_prog_mode();
+  clearok(curscr, TRUE);
+  redraw();
+}
+
+void Screen::redraw() {
   int lines = 0;
   int columns = 0;
   getmaxyx(stdscr, lines, columns);
   const Viewport view = fit_frame(lines, columns);
   erase();
   for (int r = 0; r < view.rows; ++r) {
-    const std::string_view row = frame.row(view.frame_row + r).substr(static_cast<std::size_t>(view.frame_column));
+    const std::string_view row = last_frame_.row(view.frame_row + r).substr(static_cast<std::size_t>(view.frame_column));
     mvaddnstr(view.screen_row + r, view.screen_column, row.data(), view.columns);
   }
-  if (view.notice && lines > 0) {
-    draw_notice(lines, columns);
+  int bottom = lines - 1;
+  if (view.notice && bottom >= 0) {
+    draw_highlighted(bottom--, size_notice(lines, columns), columns);
+  }
+  if (!status_.empty() && bottom >= 0) {
+    draw_highlighted(bottom, status_, columns);
   }
   refresh();
 }
@@ -82,7 +108,7 @@ std::optional<int> Screen::next_key() {
     if (key != KEY_RESIZE) {
       return key;
     }
-    draw(last_frame_);
+    redraw();
   }
   return std::nullopt;
 }
