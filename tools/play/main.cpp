@@ -1,11 +1,15 @@
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
-#include <fstream>
-#include <system_error>
+#include <optional>
+#include <stdexcept>
+#include <string>
 
 #include "play/frame_feed.hpp"
 #include "play/options.hpp"
+#include "play/output_file.hpp"
 #include "play/player.hpp"
 #include "play/recording.hpp"
 #include "play/show_frames.hpp"
@@ -19,56 +23,74 @@ constexpr int USAGE_FAILURE = 2;
 
 FrameFeed feed_for(const Options& options) {
   if (options.stream_path) {
-    return FrameFeed(open_stream(*options.stream_path), *options.stream_path);
+    return FrameFeed(open_stream(*options.stream_path), *options.stream_path, options.loop);
   }
   return FrameFeed(show_frames());
 }
 
-void print_summary(const ShowTally& tally, const StagePlan& plan) {
-  for (const std::string& line : summary_lines(tally, plan)) {
-    std::printf("%s\n", line.c_str());
+// A stream without a single frame is most likely the wrong one: it is an error.
+void check_held_frame(const FrameFeed& feed) {
+  if (!feed.held_frame()) {
+    throw std::runtime_error((feed.name() == "-" ? std::string("standard input") : feed.name()) +
+                             " held no frame");
   }
 }
 
-void record(const Options& options, const StagePlan& plan) {
+// Returns the stop signal that ended the recording early, if one did.
+std::optional<int> record(const Options& options, const StagePlan& plan) {
+  OutputFile out(*options.record_path);
   FrameFeed feed = feed_for(options);
-  feed.read_all();
-  std::ofstream out(*options.record_path, std::ios::binary);
-  if (!out) {
-    throw std::system_error(errno, std::generic_category(), "cannot write " + *options.record_path);
-  }
   ShowTally tally(plan.count());
-  record_frames(feed.frames(), plan, options.fps, out, tally);
-  out.close();
-  if (!out) {
-    throw std::system_error(errno, std::generic_category(), "cannot write " + *options.record_path);
+  {
+    const StopSignals signals;
+    record_frames(feed, plan, options.fps, out.stream(), tally, signals);
   }
-  print_summary(tally, plan);
+  if (const std::optional<int> signal = StopSignals::caught()) {
+    return signal;
+  }
+  out.commit();
+  check_held_frame(feed);
+  report_summary(tally, plan);
+  return std::nullopt;
 }
 
 // Returns the stop signal that ended the play early, if one did.
 std::optional<int> play(const Options& options, const StagePlan& plan) {
   FrameFeed feed = feed_for(options);
   ShowTally tally(plan.count());
-  const StopSignals signals;
   {
+    const StopSignals signals;
     Screen screen;
     Player(screen, feed, plan, signals, options.fps, options.loop, tally).run();
   }
-  print_summary(tally, plan);
-  return StopSignals::caught();
+  if (const std::optional<int> signal = StopSignals::caught()) {
+    report_summary(tally, plan);
+    return signal;
+  }
+  if (feed.ended()) {
+    check_held_frame(feed);
+  }
+  report_summary(tally, plan);
+  return std::nullopt;
 }
 
 int run(const Options& options) {
   const StagePlan plan = StagePlan::of_show();
-  if (options.record_path) {
-    record(options, plan);
-    return EXIT_SUCCESS;
-  }
-  if (const std::optional<int> signal = play(options, plan)) {
+  const std::optional<int> signal = options.record_path ? record(options, plan) : play(options, plan);
+  if (signal) {
     StopSignals::end_by(*signal);
   }
   return EXIT_SUCCESS;
+}
+
+// Whatever went to standard output (help, version, a recording) must have
+// got there.
+int checked_standard_output(int status) {
+  if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+    std::fprintf(stderr, "textshow-play: cannot write standard output: %s\n", std::strerror(errno));
+    return EXIT_FAILURE;
+  }
+  return status;
 }
 
 }  // namespace
@@ -86,14 +108,14 @@ int main(int argc, char* argv[]) {
   }
   if (options.help) {
     std::printf("%s", usage_text().c_str());
-    return EXIT_SUCCESS;
+    return checked_standard_output(EXIT_SUCCESS);
   }
   if (options.version) {
     std::printf("textshow-play %.*s\n", static_cast<int>(VERSION.size()), VERSION.data());
-    return EXIT_SUCCESS;
+    return checked_standard_output(EXIT_SUCCESS);
   }
   try {
-    return run(options);
+    return checked_standard_output(run(options));
   } catch (const std::exception& error) {
     std::fprintf(stderr, "textshow-play: %s\n", error.what());
     return EXIT_FAILURE;

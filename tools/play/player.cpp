@@ -43,26 +43,36 @@ void Player::run() {
 
 // Shows the next frame if it is due; false once the show is over.
 bool Player::step(TimePoint now) {
+  pass_skipped_frames();
   if (paused_ || now < pacer_.due()) {
     return true;
   }
-  if (next_frame_ < static_cast<int>(feed_.frames().size())) {
+  if (feed_.has_frame()) {
     show_next(now);
     return true;
   }
   if (!feed_.ended()) {
     return true;
   }
-  if (loop_ && !feed_.frames().empty()) {
+  if (loop_ && feed_.replay()) {
     next_frame_ = 0;
+    skip_to_ = 0;
     return true;
   }
   return false;
 }
 
+void Player::pass_skipped_frames() {
+  for (; next_frame_ < skip_to_ && feed_.has_frame(); ++next_frame_) {
+    feed_.pop();
+  }
+}
+
 void Player::show_next(TimePoint now) {
   const int stage = plan_.stage_of(next_frame_);
-  screen_.draw(feed_.frames()[static_cast<std::size_t>(next_frame_)]);
+  screen_.draw(feed_.front());
+  feed_.pop();
+  shown_any_ = true;
   tally_.frame_shown(stage, now);
   pacer_.frame_shown(now, plan_.stage(stage).delay_multiplier);
   current_stage_ = stage;
@@ -71,7 +81,7 @@ void Player::show_next(TimePoint now) {
 
 void Player::skip_stage(TimePoint now) {
   const PlannedStage& stage = plan_.stage(current_stage_);
-  next_frame_ = std::max(next_frame_, stage.first_frame + stage.frames);
+  skip_to_ = std::max(next_frame_, stage.first_frame + stage.frames);
   pacer_.restart(now);
 }
 
@@ -117,7 +127,7 @@ std::string Player::status(TimePoint now) const {
   if (now < rate_shown_until_) {
     return std::to_string(pacer_.fps()) + " fps";
   }
-  if (next_frame_ == 0 && feed_.frames().empty() && !feed_.ended()) {
+  if (!shown_any_ && !feed_.has_frame() && !feed_.ended()) {
     return "waiting for frames";
   }
   return "";
@@ -161,7 +171,7 @@ void Player::wait() {
       {.fd = screen_.key_descriptor(), .events = POLLIN, .revents = 0},
       {.fd = feed_.descriptor(), .events = POLLIN, .revents = 0},
   };
-  const nfds_t count = feed_.ended() ? 1 : 2;
+  const nfds_t count = watched[1].fd >= 0 ? 2 : 1;
   const TimePoint now = Clock::now();
   const bool rate_shown = now < rate_shown_until_;
   Duration wait = rate_shown ? rate_shown_until_ - now : Duration::max();
@@ -170,13 +180,12 @@ void Player::wait() {
   }
   const timespec limit = timespec_of(wait);
   ppoll(watched, count, has_deadline() || rate_shown ? &limit : nullptr, &signals_.wait_mask());
+  signals_.let_through();
   if (count == 2 && watched[1].revents != 0) {
     feed_.read_some();
   }
 }
 
-bool Player::has_deadline() const {
-  return !paused_ && (next_frame_ < static_cast<int>(feed_.frames().size()) || feed_.ended());
-}
+bool Player::has_deadline() const { return !paused_ && (feed_.has_frame() || feed_.ended()); }
 
 }  // namespace textshow::play

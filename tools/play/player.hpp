@@ -24,6 +24,7 @@ class Player {
 
  private:
   bool step(TimePoint now);
+  void pass_skipped_frames();
   void show_next(TimePoint now);
   void skip_stage(TimePoint now);
   void toggle_pause(TimePoint now);
@@ -43,7 +44,11 @@ class Player {
   ShowTally& tally_;
   Pacer pacer_;
   int next_frame_ = 0;
+  // Frames before this one are passed over without being shown: `n` skips
+  // the rest of a stage, however much of it the stream has yet to bring.
+  int skip_to_ = 0;
   int current_stage_ = 0;
+  bool shown_any_ = false;
   TimePoint rate_shown_until_{};
   bool paused_ = false;
   bool quit_ = false;

@@ -15,6 +15,19 @@ constexpr std::string_view CLEAR_SCREEN = "\x1b[2J";
 constexpr std::string_view CURSOR_HOME = "\x1b[H";
 constexpr std::string_view ROW_BREAK = "\r\n";
 
+// Waits for the feed's next frame; false once the stream has ended or a stop
+// signal has arrived. Ctrl-Z stops the program while it waits.
+bool next_frame(FrameFeed& feed, const StopSignals& signals) {
+  signals.let_through();
+  while (!feed.has_frame() && !feed.ended() && !StopSignals::caught()) {
+    feed.wait_and_read(signals.wait_mask());
+    if (StopSignals::take_suspend()) {
+      signals.suspend();
+    }
+  }
+  return feed.has_frame() && !StopSignals::caught();
+}
+
 }  // namespace
 
 std::string frame_drawing(const Frame& frame) {
@@ -28,16 +41,17 @@ std::string frame_drawing(const Frame& frame) {
   return drawing;
 }
 
-void record_frames(const std::vector<Frame>& frames, const StagePlan& plan, int fps,
-                   std::ostream& out, ShowTally& tally) {
+void record_frames(FrameFeed& feed, const StagePlan& plan, int fps, std::ostream& out, ShowTally& tally,
+                   const StopSignals& signals) {
   const TimePoint start{};
   AsciicastWriter writer(out, FRAME_WIDTH, FRAME_HEIGHT);
   writer.output(Duration::zero(), std::string(HIDE_CURSOR) + std::string(CLEAR_SCREEN));
   Pacer pacer(fps, start);
-  for (std::size_t index = 0; index < frames.size(); ++index) {
-    const int stage = plan.stage_of(static_cast<int>(index));
+  for (int index = 0; out && next_frame(feed, signals); ++index) {
+    const int stage = plan.stage_of(index);
     const TimePoint shown = pacer.due();
-    writer.output(shown - start, frame_drawing(frames[index]));
+    writer.output(shown - start, frame_drawing(feed.front()));
+    feed.pop();
     tally.frame_shown(stage, shown);
     pacer.frame_shown(shown, plan.stage(stage).delay_multiplier);
   }

@@ -2,11 +2,12 @@
 
 #include <ostream>
 #include <string>
-#include <vector>
 
 #include "play/frame.hpp"
+#include "play/frame_feed.hpp"
 #include "play/show_tally.hpp"
 #include "play/stage_plan.hpp"
+#include "play/stop_signals.hpp"
 
 namespace textshow::play {
 
@@ -15,10 +16,11 @@ namespace textshow::play {
 // that a terminal of the frame's size never scrolls.
 std::string frame_drawing(const Frame& frame);
 
-// Writes `frames` as an asciicast recording of a FRAME_WIDTH × FRAME_HEIGHT
-// terminal, each frame at the time the player would show it at `fps`; the
-// tally counts the frames and their recorded times.
-void record_frames(const std::vector<Frame>& frames, const StagePlan& plan, int fps,
-                   std::ostream& out, ShowTally& tally);
+// Writes the frames of `feed` as they come as an asciicast recording of a
+// FRAME_WIDTH × FRAME_HEIGHT terminal, each frame at the time the player
+// would show it at `fps`; the tally counts the frames and their recorded
+// times. It ends early if `out` fails or a stop signal arrives.
+void record_frames(FrameFeed& feed, const StagePlan& plan, int fps, std::ostream& out, ShowTally& tally,
+                   const StopSignals& signals);
 
 }  // namespace textshow::play

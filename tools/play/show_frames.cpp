@@ -18,12 +18,19 @@ void skip_delay_unit() {}
 struct Collector {
   FrameSplitter splitter;
   std::vector<Frame> frames;
+
+  void take_frame() {
+    if (splitter.has_frame()) {
+      frames.push_back(splitter.take_frame());
+    }
+  }
 };
 
 ssize_t collect(void* cookie, const char* bytes, std::size_t size) {
   auto& collector = *static_cast<Collector*>(cookie);
-  for (Frame& frame : collector.splitter.feed(std::string_view(bytes, size))) {
-    collector.frames.push_back(std::move(frame));
+  for (std::string_view rest(bytes, size); !rest.empty();) {
+    rest.remove_prefix(collector.splitter.feed(rest));
+    collector.take_frame();
   }
   return static_cast<ssize_t>(size);
 }
@@ -45,9 +52,8 @@ std::vector<Frame> show_frames() {
     const auto work = std::make_unique<WorkArea>();
     play_show(Console{.out = out.get(), .speed_setting = 0, .delay_unit = skip_delay_unit}, *work);
   }
-  for (Frame& last : collector.splitter.finish()) {
-    collector.frames.push_back(std::move(last));
-  }
+  collector.splitter.finish();
+  collector.take_frame();
   return std::move(collector.frames);
 }
 

@@ -1,6 +1,8 @@
 #include "play/show_tally.hpp"
 
+#include <cerrno>
 #include <cstdio>
+#include <system_error>
 
 namespace textshow::play {
 
@@ -58,6 +60,15 @@ std::vector<std::string> summary_lines(const ShowTally& tally, const StagePlan& 
     }
   }
   return lines;
+}
+
+void report_summary(const ShowTally& tally, const StagePlan& plan) {
+  for (const std::string& line : summary_lines(tally, plan)) {
+    std::fprintf(stderr, "%s\n", line.c_str());
+  }
+  if (std::fflush(stderr) != 0 || std::ferror(stderr) != 0) {
+    throw std::system_error(errno, std::generic_category(), "cannot write the summary");
+  }
 }
 
 }  // namespace textshow::play

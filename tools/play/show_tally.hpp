@@ -37,4 +37,9 @@ class ShowTally {
 // and for the stage of further frames only if it showed any.
 std::vector<std::string> summary_lines(const ShowTally& tally, const StagePlan& plan);
 
+// Writes the summary lines to standard error, apart from whatever goes to
+// standard output (a recording, with --record -). Throws std::system_error
+// if they cannot be written.
+void report_summary(const ShowTally& tally, const StagePlan& plan);
+
 }  // namespace textshow::play

@@ -61,6 +61,12 @@ StopSignals::~StopSignals() {
   }
 }
 
+void StopSignals::let_through() const {
+  sigset_t held;
+  sigprocmask(SIG_SETMASK, &wait_mask_, &held);
+  sigprocmask(SIG_SETMASK, &held, nullptr);
+}
+
 std::optional<int> StopSignals::caught() {
   if (caught_signal == 0) {
     return std::nullopt;

@@ -23,6 +23,11 @@ class StopSignals {
   // The signal mask to wait with (ppoll): every signal let through.
   const sigset_t& wait_mask() const { return wait_mask_; }
 
+  // Lets through the signals that arrived while held. A wait that returns
+  // because something is ready (ppoll) does not: without this, a stream
+  // that is never late would hold them back for ever.
+  void let_through() const;
+
   // The stop signal that arrived, if one did.
   static std::optional<int> caught();
 

@@ -52,7 +52,9 @@ TEST(RecordFrames, PlacesEachFrameAtItsTimeInTheShowsRhythm) {
                                      lettered_frame('d'), lettered_frame('e')};
   std::ostringstream out;
   ShowTally tally(plan.count());
-  record_frames(frames, plan, 25, out, tally);
+  FrameFeed feed(frames);
+  const StopSignals signals;
+  record_frames(feed, plan, 25, out, tally, signals);
 
   const std::vector<std::string> lines = lines_of(out.str());
   ASSERT_EQ(lines.size(), 1 + 1 + frames.size() + 1) << "header, clearing, frames, cursor back";
