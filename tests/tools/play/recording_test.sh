@@ -39,7 +39,7 @@ printf A | "$textshow" > show
   tr -d '\r\0' < show | head -c -1
 } > expected_rows
 
-"$play" --record show.cast --fps 1000 > summary
+"$play" --record show.cast --fps 1000 2> summary
 asciinema_cat show.cast played
 rows_played played > played_rows
 cmp expected_rows played_rows || { echo "FAIL: the recording of the show does not play the show's frames"; exit 1; }
@@ -51,7 +51,7 @@ frames=$(($(tr -cd '\n' < show | wc -c) / 50))
 
 # A stream read from standard input, cut in its third frame, with quotes and backslashes.
 for r in $(seq 120); do printf '%-100s\r\n' "row $r \"\\"; done > cut_stream
-"$play" --record cut.cast - < cut_stream > /dev/null
+"$play" --record cut.cast - < cut_stream 2> /dev/null
 asciinema_cat cut.cast cut_played
 {
   printf '\n'
