@@ -64,10 +64,9 @@ std::vector<std::string> summary_lines(const ShowTally& tally, const StagePlan& 
 
 void report_summary(const ShowTally& tally, const StagePlan& plan) {
   for (const std::string& line : summary_lines(tally, plan)) {
-    std::fprintf(stderr, "%s\n", line.c_str());
-  }
-  if (std::fflush(stderr) != 0 || std::ferror(stderr) != 0) {
-    throw std::system_error(errno, std::generic_category(), "cannot write the summary");
+    if (std::fprintf(stderr, "%s\n", line.c_str()) < 0) {
+      throw std::system_error(errno, std::generic_category(), "cannot write the summary");
+    }
   }
 }
 
