@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Plays the show in real terminals (tmux panes): a frame centred in 120 x 60,
-# the size notice in 80 x 24, resizing down to 1 x 1, and the terminal left as
-# it was after q, Ctrl-C and SIGTERM.
+# the size notice in 80 x 24 and 40 x 10, resizing down to 1 x 1, the status
+# line, the terminal left as it was after q, Ctrl-C, SIGTERM, SIGHUP, Ctrl-\
+# and Ctrl-Z, terminals and streams that cannot be played, and the memory
+# that an endless stream takes.
 set -euo pipefail
 play=$1
 textshow=$2
@@ -118,5 +120,116 @@ term send-keys -t show x
 wait_for "^exit=0$"
 (($(frames_summed) > 6)) || fail "--loop did not play the stream again"
 expect_terminal_as_before loop
+
+# Pause and a change of rate say so on the bottom line, over the frame; the
+# rate goes after a while.
+type_line "clear; '$play' --fps 1; echo exit=\$?"
+wait_for "$frame_shown"
+term send-keys -t show ' '
+wait_for "^paused: space resumes"
+term capture-pane -p -t show | grep -Eq -- "$frame_shown" || fail "the paused frame is gone"
+term send-keys -t show ' ' '+'
+wait_for "^2 fps"
+for _ in $(seq 100); do
+  term capture-pane -p -t show | grep -Eq '^(2 fps|paused)' || break
+  sleep 0.1
+done
+term capture-pane -p -t show | grep -Eq '^(2 fps|paused)' && fail "the status line stayed"
+term send-keys -t show q
+wait_for "^exit=0$"
+expect_terminal_as_before status
+
+# The size notice fits a terminal 40 x 10, and a shorter one 20 x 5.
+type_line "clear; '$play' --fps 1; echo exit=\$?"
+wait_for "$frame_shown"
+term resize-window -t show -x 40 -y 10
+wait_for "^needs 100 x 50, this terminal is 40 x 10$"
+term resize-window -t show -x 20 -y 5
+wait_for "^needs 100 x 50 *$"
+term send-keys -t show q
+wait_for "^exit=0$"
+term resize-window -t show -x 120 -y 60
+expect_terminal_as_before narrow
+
+# SIGHUP and Ctrl-\ restore the terminal and end the program by that signal,
+# as Ctrl-C and SIGTERM do.
+type_line "clear; sh -c 'echo \$\$ > pid; exec \"$play\" --fps 1'"
+wait_for "$frame_shown"
+kill -HUP "$(cat "$work/pid")"
+wait_for "$summary_line"
+type_line "echo status=\$?"
+wait_for "^status=129$"
+expect_terminal_as_before sighup
+
+type_line "clear; '$play' --fps 1"
+wait_for "$frame_shown"
+term send-keys -t show 'C-\'
+wait_for "$summary_line"
+type_line "echo status=\$?"
+wait_for "^status=131$"
+expect_terminal_as_before sigquit
+
+# Ctrl-Z gives the terminal back and stops the program; fg draws the frame
+# again, and the time stopped is left out of the summary as a pause is.
+type_line "clear; '$play' --fps 1"
+wait_for "$frame_shown"
+term send-keys -t show C-z
+wait_for "Stopped"
+expect_terminal_as_before stopped
+sleep 2
+type_line "fg"
+wait_for "$frame_shown"
+term send-keys -t show q
+wait_for "$summary_line"
+seconds=$(term capture-pane -p -t show | grep -E '^marquee ' | awk '{ print $(NF - 3) }')
+awk -v s="$seconds" 'BEGIN { exit !(s < 2) }' || fail "the 2 s stopped counted in the summary: $seconds s"
+expect_terminal_as_before suspended
+
+# A terminal that cannot place the cursor is refused before anything is drawn.
+type_line "clear; TERM=dumb '$play'; echo status=\$?"
+wait_for "^status=1$"
+term capture-pane -p -t show | grep -q "^textshow-play: this terminal (TERM=dumb) cannot place the cursor" ||
+  fail "no refusal of TERM=dumb"
+term capture-pane -p -t show | grep -Fq -- "$(grep -m1 '[^ ]' "$work/frame" | sed 's/^ *//')" && fail "TERM=dumb got a frame"
+
+# The keyboard is no stream of frames; a stream without a frame is an error.
+type_line "clear; '$play' -; echo status=\$?"
+wait_for "^status=1$"
+term capture-pane -p -t show | grep -q "^textshow-play: standard input is a terminal" || fail "keys read as frames"
+type_line "clear; '$play' - < /dev/null; echo status=\$?"
+wait_for "^status=1$"
+term capture-pane -p -t show | grep -q "^textshow-play: standard input held no frame" || fail "no word of the empty stream"
+expect_terminal_as_before empty
+
+# A stream that has yet to bring a frame says so.
+type_line "clear; sh -c 'echo \$\$ > writer; exec sleep 30' | '$play' -; echo exit=\${PIPESTATUS[1]}"
+wait_for "^waiting for frames"
+term send-keys -t show q
+kill "$(cat "$work/writer")"
+wait_for "^exit=0$"
+expect_terminal_as_before waiting
+
+# An endless stream is played in bounded memory, as a looped one is: the
+# player reads only as fast as it plays.
+kib_most=$((16 * 1024))
+for loop in "" "--loop "; do
+  rm -f "$work/pid"
+  type_line "clear; yes '' | sh -c 'echo \$\$ > pid; exec \"$play\" $loop--fps 1000 -'; echo exit=\${PIPESTATUS[1]}"
+  for _ in $(seq 50); do
+    [[ -s $work/pid ]] && break
+    sleep 0.1
+  done
+  high_water=0
+  for _ in $(seq 15); do
+    high_water=$(awk '/^VmHWM:/ { print $2 }' "/proc/$(cat "$work/pid")/status")
+    ((high_water < kib_most)) || fail "an endless stream ${loop}took $high_water KiB"
+    sleep 0.1
+  done
+  term send-keys -t show q
+  wait_for "^exit=0$"
+  (($(frames_summed) > 256)) || fail "the endless stream ${loop}played only $(frames_summed) frames"
+  echo "endless stream ${loop}played in at most $high_water KiB"
+done
+expect_terminal_as_before endless
 
 echo "terminal test passed"
