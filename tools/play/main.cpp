@@ -48,8 +48,8 @@ std::optional<int> record(const Options& options, const StagePlan& plan) {
   if (const std::optional<int> signal = StopSignals::caught()) {
     return signal;
   }
-  out.commit();
   check_held_frame(feed);
+  out.commit();
   report_summary(tally, plan);
   return std::nullopt;
 }

@@ -35,6 +35,8 @@ bool take(volatile std::sig_atomic_t& flag) {
 
 }  // namespace
 
+// A signal ignored from the start (nohup, a job in the background of a
+// script) stays ignored: whoever started the program asked for that.
 StopSignals::StopSignals() {
   struct sigaction action {};
   action.sa_handler = note_signal;
@@ -43,8 +45,11 @@ StopSignals::StopSignals() {
   sigemptyset(&held);
   sigaddset(&held, SIGWINCH);
   for (std::size_t s = 0; s < std::size(NOTED_SIGNALS); ++s) {
-    sigaction(NOTED_SIGNALS[s], &action, &old_actions_[s]);
-    sigaddset(&held, NOTED_SIGNALS[s]);
+    sigaction(NOTED_SIGNALS[s], nullptr, &old_actions_[s]);
+    if (old_actions_[s].sa_handler != SIG_IGN) {
+      sigaction(NOTED_SIGNALS[s], &action, nullptr);
+      sigaddset(&held, NOTED_SIGNALS[s]);
+    }
   }
   sigprocmask(SIG_BLOCK, &held, &old_mask_);
   wait_mask_ = old_mask_;
