@@ -107,7 +107,7 @@ void Player::answer_job_control() {
   if (StopSignals::take_suspend()) {
     const TimePoint stopped = Clock::now();
     screen_.suspend();
-    signals_.suspend();
+    StopSignals::suspend();
     if (!paused_) {
       const TimePoint continued = Clock::now();
       tally_.pause(stopped);

@@ -22,7 +22,7 @@ bool next_frame(FrameFeed& feed, const StopSignals& signals) {
   while (!feed.has_frame() && !feed.ended() && !StopSignals::caught()) {
     feed.wait_and_read(signals.wait_mask());
     if (StopSignals::take_suspend()) {
-      signals.suspend();
+      StopSignals::suspend();
     }
   }
   return feed.has_frame() && !StopSignals::caught();

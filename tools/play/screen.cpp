@@ -75,7 +75,10 @@ void Screen::set_status(std::string status) {
   redraw();
 }
 
-void Screen::suspend() { endwin(); }
+void Screen::suspend() {
+  set_term(terminal_);
+  endwin();
+}
 
 void Screen::resume() {
   reset_prog_mode();

@@ -86,7 +86,7 @@ bool StopSignals::take_continued() { return take(continued); }
 // SIGTSTP raised while held stays pending; letting it through with its
 // default action stops the process right there, and the code goes on from
 // here when it is continued.
-void StopSignals::suspend() const {
+void StopSignals::suspend() {
   struct sigaction noting {};
   struct sigaction default_action {};
   default_action.sa_handler = SIG_DFL;

@@ -38,7 +38,7 @@ class StopSignals {
   static bool take_continued();
 
   // Stops the process as Ctrl-Z does by default; returns once it is continued.
-  void suspend() const;
+  static void suspend();
 
   // Ends the program by `signal` as if it had never been caught.
   [[noreturn]] static void end_by(int signal);

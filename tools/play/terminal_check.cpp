@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <stdexcept>
 #include <string>
@@ -14,8 +15,8 @@ namespace textshow::play {
 
 namespace {
 
-// tigetstr's answer for a name that is not a string capability.
-char* const NOT_A_STRING = reinterpret_cast<char*>(-1);
+// tigetstr's answer, as a number, for a name that is not a string capability.
+constexpr std::intptr_t NOT_A_STRING = -1;
 
 std::string terminal_name() {
   const char* const name = std::getenv("TERM");
@@ -30,7 +31,8 @@ void check_terminal() {
     throw std::runtime_error("cannot drive this terminal (TERM=" + terminal_name() + "): check TERM");
   }
   const char* const cursor_placement = tigetstr("cup");
-  const bool can_place = cursor_placement != nullptr && cursor_placement != NOT_A_STRING;
+  const bool can_place =
+      cursor_placement != nullptr && reinterpret_cast<std::intptr_t>(cursor_placement) != NOT_A_STRING;
   del_curterm(cur_term);
   if (!can_place) {
     throw std::runtime_error("this terminal (TERM=" + terminal_name() +
