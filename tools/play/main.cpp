@@ -6,6 +6,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <system_error>
 
 #include "play/frame_feed.hpp"
 #include "play/options.hpp"
@@ -64,7 +65,12 @@ std::optional<int> play(const Options& options, const StagePlan& plan) {
     Player(screen, feed, plan, signals, options.fps, options.loop, tally).run();
   }
   if (const std::optional<int> signal = StopSignals::caught()) {
-    report_summary(tally, plan);
+    // The program ends by the signal whatever happens to the summary: after
+    // SIGHUP the terminal it would go to is most likely gone.
+    try {
+      report_summary(tally, plan);
+    } catch (const std::system_error&) {
+    }
     return signal;
   }
   if (feed.ended()) {

@@ -181,6 +181,12 @@ void Player::wait() {
   const timespec limit = timespec_of(wait);
   ppoll(watched, count, has_deadline() || rate_shown ? &limit : nullptr, &signals_.wait_mask());
   signals_.let_through();
+  // A terminal closed under a program that no shell passes SIGHUP on to
+  // leaves its keys at an end for ever; it is taken as the hangup it is,
+  // rather than spun on.
+  if ((watched[0].revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
+    StopSignals::note_hangup();
+  }
   if (count == 2 && watched[1].revents != 0) {
     feed_.read_some();
   }

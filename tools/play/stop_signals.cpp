@@ -79,6 +79,8 @@ std::optional<int> StopSignals::caught() {
   return static_cast<int>(caught_signal);
 }
 
+void StopSignals::note_hangup() { caught_signal = SIGHUP; }
+
 bool StopSignals::take_suspend() { return take(suspend_asked); }
 
 bool StopSignals::take_continued() { return take(continued); }

@@ -31,6 +31,9 @@ class StopSignals {
   // The stop signal that arrived, if one did.
   static std::optional<int> caught();
 
+  // The terminal has hung up without a SIGHUP: caught() says SIGHUP.
+  static void note_hangup();
+
   // Whether Ctrl-Z (SIGTSTP) arrived since the last call.
   static bool take_suspend();
 

@@ -161,6 +161,22 @@ type_line "echo status=\$?"
 wait_for "^status=129$"
 expect_terminal_as_before sighup
 
+# A terminal that hangs up for real (its pane closed) ends the program by
+# SIGHUP too, though the summary can no longer be written.
+term new-window -d -t show -n hangup \
+  "bash --norc --noprofile -c 'trap \"\" TERM; trap \"echo hup\" HUP; \"$play\" --fps 1; echo \$? > $work/hangup_status'"
+for _ in $(seq 50); do
+  term capture-pane -p -t show:hangup | grep -Eq -- "$frame_shown" && break
+  sleep 0.1
+done
+term kill-window -t show:hangup
+for _ in $(seq 50); do
+  [[ -s $work/hangup_status ]] && break
+  sleep 0.1
+done
+[[ $(cat "$work/hangup_status" 2> /dev/null) == 129 ]] ||
+  fail "a closed terminal ended the program with status $(cat "$work/hangup_status" 2> /dev/null)"
+
 type_line "clear; '$play' --fps 1"
 wait_for "$frame_shown"
 term send-keys -t show 'C-\'
