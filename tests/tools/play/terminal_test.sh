@@ -112,13 +112,16 @@ wait_for "^exit=0$"
 [[ $(frames_summed) == 6 ]] || fail "the cut stream did not show its 6 frames"
 expect_terminal_as_before stream
 
-# --loop plays the stream again and again until any key is pressed.
-type_line "clear; '$play' --loop --fps 1000 show6; echo exit=\$?"
-wait_for "$frame_shown"
-sleep 0.2
-term send-keys -t show x
-wait_for "^exit=0$"
-(($(frames_summed) > 6)) || fail "--loop did not play the stream again"
+# --loop plays the stream again and again until any key is pressed: a file
+# read again from its start, a pipe from the frames kept.
+for source in "show6" "- < <(cat show6)"; do
+  type_line "clear; '$play' --loop --fps 1000 $source; echo exit=\$?"
+  wait_for "$frame_shown"
+  sleep 0.2
+  term send-keys -t show x
+  wait_for "^exit=0$"
+  (($(frames_summed) > 6)) || fail "--loop did not play $source again"
+done
 expect_terminal_as_before loop
 
 # Pause and a change of rate say so on the bottom line, over the frame; the
