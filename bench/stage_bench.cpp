@@ -16,7 +16,7 @@ namespace {
 WorkArea work_before(int index, const MemorySink& sink) {
   WorkArea work{};
   for (int before = 0; before < index; ++before) {
-    SHOW_STAGES[before].play(sink.console(), work);
+    play_stage(SHOW_STAGES[before], sink.console(), work);
     sink.rewind();
   }
   return work;
@@ -25,7 +25,7 @@ WorkArea work_before(int index, const MemorySink& sink) {
 // Stage N of the show, counted from 0 in show order and labelled with its name.
 // One iteration plays the whole stage; the counters give the time of one frame
 // and the bytes written per second.
-void play_stage(benchmark::State& state) {
+void time_stage(benchmark::State& state) {
   const auto index = static_cast<int>(state.range(0));
   const Stage& stage = SHOW_STAGES[index];
   const MemorySink sink;
@@ -36,7 +36,7 @@ void play_stage(benchmark::State& state) {
     work = start;
     sink.rewind();
     state.ResumeTiming();
-    stage.play(sink.console(), work);
+    play_stage(stage, sink.console(), work);
   }
   state.SetLabel(std::string(stage.name));
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(sink.bytes_written()));
@@ -47,7 +47,7 @@ void play_stage(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(play_stage)
+BENCHMARK(time_stage)
     ->Name("stage")
     ->DenseRange(0, SHOW_STAGE_COUNT - 1)
     ->Unit(benchmark::kMillisecond);

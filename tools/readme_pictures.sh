@@ -10,7 +10,7 @@
 set -euo pipefail
 build=${1:-build}
 textshow=$build/src/textshow
-play=$build/tools/play/textshow-play
+play=$build/src/play/textshow-play
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

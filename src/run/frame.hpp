@@ -4,7 +4,8 @@
 
 namespace textshow {
 
-// Every piece of the show's state is a Cell; arithmetic on it wraps modulo 256.
+// A value whose arithmetic wraps modulo 256, where the show's bytes or waits
+// depend on the wrap. Counts, indices and frame numbers are plain int.
 using Cell = std::uint8_t;
 
 // One screen picture: 50 rows of 100 printable characters, each row ended by CR LF.

@@ -11,39 +11,45 @@
 
 namespace textshow {
 
-// The show, in order. Each stage starts from the values given here and from zero
-// everywhere else, and leaves its state at zero when it ends.
+namespace {
+
+// Each effect starts from the opening state its own members give it.
+void play_marquee(const Console& console, WorkArea& /*work*/) { MarqueeEffect{}.play(console); }
+void play_stripes(const Console& console, WorkArea& /*work*/) { StripeEffect{}.play(console); }
+void load_tunnel(const Console& console, WorkArea& work) { build_tunnel_table(console, work.tunnel); }
+void play_tunnel(const Console& console, WorkArea& work) {
+  TunnelEffect{.table = work.tunnel}.play(console);
+}
+void load_plasma(const Console& console, WorkArea& work) { build_plasma_table(console, work.plasma); }
+void play_plasma(const Console& console, WorkArea& work) {
+  PlasmaEffect{.table = work.plasma}.play(console);
+}
+void play_twister(const Console& console, WorkArea& /*work*/) { TwisterEffect{}.play(console); }
+
+}  // namespace
+
+// The show, in order: name, frames, wait multiplier, what plays it. A loading
+// phase does not wait: the table work between its frames takes the wait's place.
 constexpr Stage SHOW_STAGES[] = {
-    {"marquee", MARQUEE_FRAMES, MARQUEE_DELAY_MULTIPLIER,
-     [](const Console& console, WorkArea&) {
-       MarqueeEffect{.page_counter = 2 * MARQUEE_PAGES, .page_frames_left = PAGE_FRAMES,
-                     .bar_phase = MARQUEE_BAR_PERIOD}
-           .play(console);
-     }},
-    {"stripes", STRIPE_FRAMES, STRIPE_DELAY_MULTIPLIER,
-     [](const Console& console, WorkArea&) {
-       StripeEffect{.frame_counter = STRIPE_FRAMES, .stripe_phase = 1}.play(console);
-     }},
-    {"tunnel loading", LOADING_FRAMES, LOADING_DELAY_MULTIPLIER,
-     [](const Console& console, WorkArea& work) { build_tunnel_table(console, work.tunnel); }},
-    {"tunnel", TUNNEL_FRAMES, TUNNEL_DELAY_MULTIPLIER,
-     [](const Console& console, WorkArea& work) {
-       TunnelEffect{.table = work.tunnel, .frame_counter = TUNNEL_FRAMES}.play(console);
-     }},
-    {"plasma loading", LOADING_FRAMES, LOADING_DELAY_MULTIPLIER,
-     [](const Console& console, WorkArea& work) { build_plasma_table(console, work.plasma); }},
-    {"plasma", PLASMA_FRAMES, PLASMA_DELAY_MULTIPLIER,
-     [](const Console& console, WorkArea& work) {
-       PlasmaEffect{.table = work.plasma, .frame_counter = PLASMA_FRAMES}.play(console);
-     }},
-    {"twister", TWISTER_FRAMES, TWISTER_DELAY_MULTIPLIER,
-     [](const Console& console, WorkArea&) { TwisterEffect{.cycles = TWISTER_CYCLES}.play(console); }},
+    {"marquee", MARQUEE_FRAMES, 3, play_marquee},
+    {"stripes", STRIPE_FRAMES, 1, play_stripes},
+    {"tunnel loading", LOADING_FRAMES, 0, load_tunnel},
+    {"tunnel", TUNNEL_FRAMES, 2, play_tunnel},
+    {"plasma loading", LOADING_FRAMES, 0, load_plasma},
+    {"plasma", PLASMA_FRAMES, 1, play_plasma},
+    {"twister", TWISTER_FRAMES, 1, play_twister},
 };
 constexpr int SHOW_STAGE_COUNT = std::size(SHOW_STAGES);
 
+void play_stage(const Stage& stage, const Console& console, WorkArea& work) {
+  Console paced = console;
+  paced.delay_multiplier = stage.delay_multiplier;
+  stage.play(paced, work);
+}
+
 void play_show(const Console& console, WorkArea& work) {
   for (const Stage& stage : SHOW_STAGES) {
-    stage.play(console, work);
+    play_stage(stage, console, work);
   }
 }
 

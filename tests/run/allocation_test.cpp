@@ -56,7 +56,8 @@ TEST(Allocation, NothingIsAllocatedWhileTheShowRuns) {
   ASSERT_NE(sink, nullptr);
   std::setvbuf(sink, buffer, _IOFBF, sizeof buffer);
   static WorkArea work;
-  const Console console{.out = sink, .speed_setting = 1, .delay_unit = testing::count_unit_only};
+  int units = 0;
+  const Console console{.out = sink, .speed_setting = 1, .delay_unit = testing::tallying_unit(units)};
 
   const std::size_t before = allocations;
   play_show(console, work);

@@ -5,43 +5,51 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <map>
 #include <memory>
 #include <string>
 #include <system_error>
 
 #include "run/speed_setting.hpp"
 #include "support/capture.hpp"
+#include "support/show_stream.hpp"
 
 namespace textshow {
 namespace {
 
 using testing::Capture;
 
-std::string play_whole_show(Cell speed_setting = 0) {
+// The whole run into `capture`, as main plays it.
+std::string play_whole_show(Capture& capture) {
   static WorkArea work;
-  Capture capture(speed_setting);
   play_show(capture.console(), work);
   finish_show(capture.console());
   return capture.bytes();
 }
 
-TEST(Show, EveryStageWritesItsFramesInOrder) {
-  const std::map<std::string_view, std::size_t> stage_bytes = {
-      {"marquee", 1'428'000}, {"stripes", 510'000},        {"tunnel loading", 255'000},
-      {"tunnel", 757'650},    {"plasma loading", 255'000}, {"plasma", 765'000},
-      {"twister", 1'020'000},
-  };
-  const std::string_view order[] = {"marquee", "stripes",        "tunnel loading", "tunnel",
-                                    "plasma loading", "plasma", "twister"};
-  ASSERT_EQ(SHOW_STAGE_COUNT, 7);
-  WorkArea work{};
-  for (int i = 0; i < SHOW_STAGE_COUNT; ++i) {
-    const Stage& stage = SHOW_STAGES[i];
-    EXPECT_EQ(stage.name, order[i]);
-    Capture capture;
-    stage.play(capture.console(), work);
-    EXPECT_EQ(capture.bytes().size(), stage_bytes.at(stage.name)) << stage.name;
+std::string play_whole_show(Cell speed_setting = 0) {
+  Capture capture(speed_setting);
+  return play_whole_show(capture);
+}
+
+// The table's frames must be what each stage writes, and what it waits must
+// follow the stage's own multiplier: textshow-play paces and counts by them.
+TEST(Show, EveryStageWritesItsFramesAndWaitsItsMultipleOfTheSpeedSetting) {
+  ASSERT_EQ(SHOW_STAGE_COUNT, std::ssize(testing::SHOW_FIGURES));
+  for (const Cell speed_setting : {0, 1, 86, 128, 190, 255}) {
+    WorkArea work{};
+    for (int i = 0; i < SHOW_STAGE_COUNT; ++i) {
+      const Stage& stage = SHOW_STAGES[i];
+      const testing::StageFigures& expected = testing::SHOW_FIGURES[i];
+      ASSERT_EQ(stage.name, expected.name) << "stage " << i + 1;
+      EXPECT_EQ(stage.frames, expected.frames) << stage.name;
+      Capture capture(speed_setting);
+      play_stage(stage, capture.console(), work);
+      const int units_per_frame = expected.delay_multiplier * speed_setting % 256;
+      EXPECT_EQ(capture.bytes().size(), static_cast<std::size_t>(stage.frames * expected.frame_bytes))
+          << stage.name << ", speed setting " << int{speed_setting};
+      EXPECT_EQ(capture.delay_units(), stage.frames * units_per_frame)
+          << stage.name << ", speed setting " << int{speed_setting};
+    }
   }
 }
 
@@ -54,11 +62,10 @@ TEST(Show, WritesTheRecordedBytesEndingInLineFeedAndZero) {
 }
 
 TEST(Show, WritesTheSameBytesForEveryInput) {
-  const std::uint64_t reference = testing::digest_of(play_whole_show(0));
+  const std::string reference = play_whole_show(0);
   for (int byte = EOF; byte <= 255; ++byte) {
     const Cell speed_setting = speed_setting_from(byte);
-    ASSERT_EQ(testing::digest_of(play_whole_show(speed_setting)), reference)
-        << "input byte " << byte;
+    ASSERT_TRUE(testing::same_stream(play_whole_show(speed_setting), reference)) << "input byte " << byte;
   }
 }
 
@@ -79,9 +86,9 @@ constexpr ShowWaitCase SHOW_WAIT_CASES[] = {
 
 TEST(Show, WaitsEachEffectsMultipleOfTheSpeedSettingAfterEveryFrame) {
   for (const auto& c : SHOW_WAIT_CASES) {
-    testing::delay_units_counted = 0;
-    play_whole_show(c.speed_setting);
-    EXPECT_EQ(testing::delay_units_counted, c.units) << "speed setting " << int{c.speed_setting};
+    Capture capture(c.speed_setting);
+    play_whole_show(capture);
+    EXPECT_EQ(capture.delay_units(), c.units) << "speed setting " << int{c.speed_setting};
   }
 }
 
@@ -89,8 +96,8 @@ TEST(Show, LeavesTheWorkAreaAllZero) {
   WorkArea work{};
   Capture capture;
   play_show(capture.console(), work);
-  const auto* cells = reinterpret_cast<const Cell*>(&work);
-  EXPECT_TRUE(std::all_of(cells, cells + sizeof work, [](Cell c) { return c == 0; }));
+  const auto* bytes = reinterpret_cast<const unsigned char*>(&work);
+  EXPECT_TRUE(std::all_of(bytes, bytes + sizeof work, [](unsigned char b) { return b == 0; }));
 }
 
 // A console that refuses every byte, as a full disk does.
@@ -106,10 +113,10 @@ struct FullConsole {
 TEST(Show, StopsAfterTheFirstFrameOnceOutputFails) {
   FullConsole full;
   ASSERT_TRUE(full.file) << "cannot open /dev/full";
+  int units = 0;
   const Console console{.out = full.file.get(), .speed_setting = 255,
-                        .delay_unit = testing::count_unit_only};
+                        .delay_unit = testing::tallying_unit(units)};
   WorkArea work{};
-  testing::delay_units_counted = 0;
   try {
     play_show(console, work);
     FAIL() << "the show went on writing into a full disk";
@@ -117,7 +124,7 @@ TEST(Show, StopsAfterTheFirstFrameOnceOutputFails) {
     EXPECT_EQ(failure.code().value(), ENOSPC);
     EXPECT_STREQ(failure.what(), "write error: No space left on device");
   }
-  EXPECT_EQ(testing::delay_units_counted, 0) << "no wait once output has failed";
+  EXPECT_EQ(units, 0) << "no wait once output has failed";
 }
 
 TEST(Show, FinishingReportsAFailedLastWrite) {

@@ -5,14 +5,18 @@
 
 namespace textshow::testing {
 
-int delay_units_counted = 0;
+namespace {
 
-void count_unit_only() { ++delay_units_counted; }
+void add_one(void* tally) { ++*static_cast<int*>(tally); }
+
+}  // namespace
+
+DelayUnit tallying_unit(int& tally) { return {add_one, &tally}; }
 
 Capture::Capture(Cell speed_setting)
     : console_{.out = open_memstream(&data_, &size_),
                .speed_setting = speed_setting,
-               .delay_unit = count_unit_only} {
+               .delay_unit = tallying_unit(delay_units_)} {
   if (console_.out == nullptr) {
     throw std::runtime_error("cannot open a memory stream");
   }

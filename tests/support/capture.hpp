@@ -9,11 +9,11 @@
 
 namespace textshow::testing {
 
-// A delay unit that waits not at all and only counts how often it was asked.
-extern int delay_units_counted;
-void count_unit_only();
+// A delay unit that waits not at all and only adds one to `tally` each time.
+DelayUnit tallying_unit(int& tally);
 
-// Collects in memory what the show writes through its one output routine.
+// Collects in memory what the show writes through its one output routine, and
+// counts the delay units its console waits instead of waiting them.
 class Capture {
  public:
   explicit Capture(Cell speed_setting = 0);
@@ -23,10 +23,12 @@ class Capture {
 
   const Console& console() const { return console_; }
   std::string bytes();
+  int delay_units() const { return delay_units_; }
 
  private:
   char* data_ = nullptr;
   std::size_t size_ = 0;
+  int delay_units_ = 0;
   Console console_;
 };
 

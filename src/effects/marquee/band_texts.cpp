@@ -13,12 +13,12 @@ namespace {
 // l alike and has no x, j, q or z.
 constexpr std::string_view GLYPH_READINGS = " lTrvwuocmnhbsg8epfkadyt";
 
-consteval Cell glyph_code_of(char letter) {
+consteval int glyph_code_of(char letter) {
   const std::size_t at = GLYPH_READINGS.find(letter == 'i' ? 'l' : letter);
   if (at == std::string_view::npos) {
     throw std::invalid_argument("the segment font has no glyph for this letter");
   }
-  return static_cast<Cell>(at + 1);
+  return static_cast<int>(at) + 1;
 }
 
 // An odd blank glyph goes to the left: the blank column that follows every
@@ -46,6 +46,6 @@ constexpr std::array<BandText, BAND_TEXT_COUNT> BAND_TEXTS = {
 
 }  // namespace
 
-const BandText& band_text(Cell text_index) { return BAND_TEXTS[text_index - 1]; }
+const BandText& band_text(int text_index) { return BAND_TEXTS[text_index - 1]; }
 
 }  // namespace textshow

@@ -4,9 +4,9 @@ namespace textshow {
 
 namespace {
 
-constexpr Cell B = STROKE_BLANK;
-constexpr Cell V = STROKE_VERTICAL;
-constexpr Cell H = STROKE_HORIZONTAL;
+constexpr int B = STROKE_BLANK;
+constexpr int V = STROKE_VERTICAL;
+constexpr int H = STROKE_HORIZONTAL;
 
 // The letter each glyph reads as is noted where it reads as one.
 constexpr SegmentFont SEGMENT_FONT = {{
@@ -38,6 +38,6 @@ constexpr SegmentFont SEGMENT_FONT = {{
 
 }  // namespace
 
-const GlyphPattern& decode_glyph(Cell glyph_code) { return SEGMENT_FONT[glyph_code - 1]; }
+const GlyphPattern& decode_glyph(int glyph_code) { return SEGMENT_FONT[glyph_code - 1]; }
 
 }  // namespace textshow

@@ -6,7 +6,7 @@ namespace textshow {
 
 namespace {
 
-char stroke_character(Cell stroke) {
+char stroke_character(int stroke) {
   switch (stroke) {
     case STROKE_VERTICAL:
       return '|';
@@ -28,14 +28,14 @@ void draw_glyph_row(const Console& console, const GlyphPattern& pattern, int row
 
 void draw_band(const Console& console, const BandText& text) {
   for (int row = 0; row < GLYPH_ROWS; ++row) {
-    for (const Cell glyph_code : text) {
+    for (const int glyph_code : text) {
       draw_glyph_row(console, decode_glyph(glyph_code), row);
     }
     console.end_row();
   }
 }
 
-void draw_text_band(const Console& console, Cell text_index) {
+void draw_text_band(const Console& console, int text_index) {
   draw_band(console, band_text(text_index));
 }
 

@@ -10,6 +10,6 @@ namespace textshow {
 void draw_band(const Console& console, const BandText& text);
 
 // Writes the three rows of stored text 1 to 8.
-void draw_text_band(const Console& console, Cell text_index);
+void draw_text_band(const Console& console, int text_index);
 
 }  // namespace textshow

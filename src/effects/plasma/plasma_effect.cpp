@@ -14,7 +14,7 @@ constexpr std::array<char, PLASMA_LEVELS> PLASMA_PALETTE = {
 
 void step_levels(PlasmaTable& table) {
   for (auto& levels : table) {
-    for (Cell& level : levels) {
+    for (std::uint8_t& level : levels) {
       level = level == 1 ? PLASMA_LEVELS : level - 1;
     }
   }
@@ -22,7 +22,7 @@ void step_levels(PlasmaTable& table) {
 
 void write_plasma_frame(const Console& console, const PlasmaTable& table) {
   for (const auto& levels : table) {
-    for (const Cell level : levels) {
+    for (const int level : levels) {
       console.put(PLASMA_PALETTE[level - 1]);
     }
     console.end_row();
@@ -35,7 +35,7 @@ void PlasmaEffect::play(const Console& console) {
   for (; frame_counter != 0; --frame_counter) {
     step_levels(table);
     write_plasma_frame(console, table);
-    console.end_frame(PLASMA_DELAY_MULTIPLIER);
+    console.end_frame();
   }
   table = {};
 }

@@ -5,14 +5,13 @@
 
 namespace textshow {
 
-inline constexpr Cell PLASMA_FRAMES = 150;
-inline constexpr Cell PLASMA_DELAY_MULTIPLIER = 1;
+inline constexpr int PLASMA_FRAMES = 150;
 
 // Effect 6: the levels cycle one step down a frame, so the wave bands seem to
 // flow; the picture repeats every PLASMA_LEVELS frames. It clears its table when it ends.
 struct PlasmaEffect {
   PlasmaTable& table;
-  Cell frame_counter = 0;
+  int frame_counter = PLASMA_FRAMES;
 
   void play(const Console& console);
 };

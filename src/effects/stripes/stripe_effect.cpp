@@ -14,11 +14,11 @@ int lead_blanks(int r, int stripe_phase) {
 
 void draw_stripe_row(const Console& console, int r, int stripe_phase) {
   int column = lead_blanks(r, stripe_phase);
-  console.write_run(' ', static_cast<Cell>(column));
+  console.write_run(' ', column);
   char ink = '#';
   while (column < FRAME_WIDTH) {
     const int run = std::min(r, FRAME_WIDTH - column);
-    console.write_run(ink, static_cast<Cell>(run));
+    console.write_run(ink, run);
     column += run;
     ink = ink == '#' ? ' ' : '#';
   }
@@ -33,7 +33,7 @@ void StripeEffect::play(const Console& console) {
       draw_stripe_row(console, r, stripe_phase);
     }
     stripe_phase = stripe_phase == 1 ? STRIPE_PHASE_PERIOD : stripe_phase - 1;
-    console.end_frame(STRIPE_DELAY_MULTIPLIER);
+    console.end_frame();
   }
   stripe_phase = 0;
 }

@@ -4,15 +4,14 @@
 
 namespace textshow {
 
-inline constexpr Cell STRIPE_FRAMES = 100;
-inline constexpr Cell STRIPE_PHASE_PERIOD = 20;
-inline constexpr Cell STRIPE_DELAY_MULTIPLIER = 1;
+inline constexpr int STRIPE_FRAMES = 100;
+inline constexpr int STRIPE_PHASE_PERIOD = 20;
 
 // Effect 2: row r is a square wave of r "#" and r spaces; the rows slide at
 // different speeds and the picture repeats every STRIPE_PHASE_PERIOD frames.
 struct StripeEffect {
-  Cell frame_counter = 0;
-  Cell stripe_phase = 0;
+  int frame_counter = STRIPE_FRAMES;
+  int stripe_phase = 1;
 
   void play(const Console& console);
 };

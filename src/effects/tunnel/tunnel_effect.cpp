@@ -4,9 +4,8 @@ namespace textshow {
 
 namespace {
 
-constexpr Cell CHECKER_SIZE = 6;  // both phases run 1 to CHECKER_SIZE
-constexpr Cell SHADE_SPACE = 1;
-constexpr Cell SHADE_INK = 2;
+constexpr int SHADE_SPACE = 1;
+constexpr int SHADE_INK = 2;
 
 // One depth unit outward and one angle unit clockwise; crossing a square's
 // edge in either direction changes its colour, crossing both at once keeps it.
@@ -50,7 +49,7 @@ void TunnelEffect::play(const Console& console) {
   for (; frame_counter != 0; --frame_counter) {
     advance_table(table);
     write_tunnel_frame(console, table);
-    console.end_frame(TUNNEL_DELAY_MULTIPLIER);
+    console.end_frame();
   }
   table = {};
 }

@@ -5,8 +5,7 @@
 
 namespace textshow {
 
-inline constexpr Cell TUNNEL_FRAMES = 150;
-inline constexpr Cell TUNNEL_DELAY_MULTIPLIER = 2;
+inline constexpr int TUNNEL_FRAMES = 150;
 // Rows 1 to 49 end with LF alone, row 50 with CR LF.
 inline constexpr int TUNNEL_FRAME_BYTES = FRAME_BYTES - (FRAME_HEIGHT - 1);
 
@@ -14,7 +13,7 @@ inline constexpr int TUNNEL_FRAME_BYTES = FRAME_BYTES - (FRAME_HEIGHT - 1);
 // depth unit and one angle unit a frame. It clears its table when it ends.
 struct TunnelEffect {
   TunnelTable& table;
-  Cell frame_counter = 0;
+  int frame_counter = TUNNEL_FRAMES;
 
   void play(const Console& console);
 };

@@ -11,7 +11,6 @@ namespace {
 
 constexpr int CENTER_X = 50;
 constexpr int CENTER_Y = 25;
-constexpr int CHECKER_SIZE = 6;
 
 }  // namespace
 
@@ -44,16 +43,16 @@ TunnelCell tunnel_cell(int x, int y) {
   const int depth = tunnel_depth(x, y);
   const int angle = tunnel_angle(x, y);
   return {
-      .shade = static_cast<Cell>(1 + (depth / CHECKER_SIZE + angle / CHECKER_SIZE) % 2),
-      .depth_phase = static_cast<Cell>(depth % CHECKER_SIZE + 1),
-      .angle_phase = static_cast<Cell>(angle % CHECKER_SIZE + 1),
+      .shade = static_cast<std::uint8_t>(1 + (depth / CHECKER_SIZE + angle / CHECKER_SIZE) % 2),
+      .depth_phase = static_cast<std::uint8_t>(depth % CHECKER_SIZE + 1),
+      .angle_phase = static_cast<std::uint8_t>(angle % CHECKER_SIZE + 1),
       .out_char = 0,
   };
 }
 
 void build_tunnel_table(const Console& console, TunnelTable& table) {
   TunnelCell* record = table.data();
-  for (Cell rows_left = FRAME_HEIGHT; rows_left != 0; --rows_left) {
+  for (int rows_left = FRAME_HEIGHT; rows_left != 0; --rows_left) {
     for (int x = FRAME_WIDTH; x >= 1; --x) {
       *record++ = tunnel_cell(x, rows_left);
     }

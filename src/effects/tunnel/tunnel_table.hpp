@@ -1,17 +1,23 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 #include "run/console.hpp"
 
 namespace textshow {
 
-// Where one screen position lies on the tunnel's checkerboard.
+// The side of a square of the checkerboard, in units of depth and of angle.
+inline constexpr int CHECKER_SIZE = 6;
+
+// Where one screen position lies on the tunnel's checkerboard. A byte a
+// field, so that the table fits the work area and the compiler can step many
+// records at once.
 struct TunnelCell {
-  Cell shade;        // 1 shows a space, 2 a "#"; 0 only in an END_OF_ROW
-  Cell depth_phase;  // (tunnel_depth mod 6) + 1
-  Cell angle_phase;  // (tunnel_angle mod 6) + 1
-  Cell out_char;     // the position's character in the frame being written
+  std::uint8_t shade;        // 1 shows a space, 2 a "#"; 0 only in an END_OF_ROW
+  std::uint8_t depth_phase;  // (tunnel_depth mod CHECKER_SIZE) + 1, so 1 to CHECKER_SIZE
+  std::uint8_t angle_phase;  // (tunnel_angle mod CHECKER_SIZE) + 1
+  std::uint8_t out_char;     // the position's character in the frame being written
 };
 
 inline constexpr TunnelCell END_OF_ROW{};

@@ -4,7 +4,7 @@
 #include <array>
 #include <functional>
 
-#include "effects/plasma/parabolic_wave.hpp"
+#include "run/parabolic_wave.hpp"
 
 namespace textshow {
 
@@ -13,7 +13,7 @@ namespace {
 constexpr int ANGLE_UNITS_PER_TURN = 100;
 constexpr int EDGE_SPACING = 25;
 constexpr int HIDDEN_EDGE_POSITION = 133;
-constexpr Cell BAND_ROWS = 4;
+constexpr int BAND_ROWS = 4;
 constexpr char STRIPE = '"';
 
 char other_fill(char fill) { return fill == ' ' ? STRIPE : ' '; }
@@ -58,13 +58,13 @@ void draw_face(const Console& console, int width, char band_fill) {
 
 void draw_twister_row(const Console& console, int base_angle, char band_fill) {
   const auto [hidden, high, mid, low] = edge_positions(base_angle);
-  console.write_run(' ', static_cast<Cell>(low));
+  console.write_run(' ', low);
   console.put('#');
   draw_face(console, mid - low, band_fill);
   console.put('#');
   draw_face(console, high - mid, band_fill);
   console.put('#');
-  console.write_run(' ', static_cast<Cell>(97 - high));
+  console.write_run(' ', 97 - high);
   console.end_row();
 }
 
@@ -74,7 +74,7 @@ void TwisterEffect::play(const Console& console) {
   for (; cycles != 0; --cycles) {
     for (frame_counter = TWISTER_CYCLE_FRAMES; frame_counter != 0; --frame_counter) {
       draw_frame(console);
-      console.end_frame(TWISTER_DELAY_MULTIPLIER);
+      console.end_frame();
     }
   }
 }

@@ -4,18 +4,17 @@
 
 namespace textshow {
 
-inline constexpr Cell TWISTER_CYCLES = 4;
-inline constexpr Cell TWISTER_CYCLE_FRAMES = 50;
+inline constexpr int TWISTER_CYCLES = 4;
+inline constexpr int TWISTER_CYCLE_FRAMES = 50;
 inline constexpr int TWISTER_FRAMES = TWISTER_CYCLES * TWISTER_CYCLE_FRAMES;
-inline constexpr Cell TWISTER_DELAY_MULTIPLIER = 1;
 
 // Effect 7: a twisted bar of square section turning about its vertical axis.
 // Each row is one slice, computed from the counters just before it is written.
 struct TwisterEffect {
-  Cell cycles = 0;
-  Cell frame_counter = 0;
-  Cell row_counter = 0;
-  Cell band_counter = 0;
+  int cycles = TWISTER_CYCLES;
+  int frame_counter = 0;
+  int row_counter = 0;
+  int band_counter = 0;
   char band_fill = 0;
 
   void play(const Console& console);

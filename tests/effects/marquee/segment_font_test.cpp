@@ -10,12 +10,12 @@ namespace {
 
 TEST(SegmentFont, EveryCodeHasADifferentPatternOfTheThreeStrokes) {
   std::set<GlyphPattern> seen;
-  for (Cell code = 1; code <= GLYPH_CODE_COUNT; ++code) {
+  for (int code = 1; code <= GLYPH_CODE_COUNT; ++code) {
     const GlyphPattern& pattern = decode_glyph(code);
-    EXPECT_TRUE(std::ranges::all_of(pattern, [](Cell stroke) {
+    EXPECT_TRUE(std::ranges::all_of(pattern, [](int stroke) {
       return stroke == STROKE_BLANK || stroke == STROKE_VERTICAL || stroke == STROKE_HORIZONTAL;
-    })) << "glyph " << int{code};
-    EXPECT_TRUE(seen.insert(pattern).second) << "glyph " << int{code} << " repeats another";
+    })) << "glyph " << code;
+    EXPECT_TRUE(seen.insert(pattern).second) << "glyph " << code << " repeats another";
   }
 }
 

@@ -22,13 +22,13 @@ std::string drawn(const BandText& text) {
   return capture.bytes();
 }
 
-std::string drawn(Cell text_index) {
+std::string drawn(int text_index) {
   Capture capture;
   draw_text_band(capture.console(), text_index);
   return capture.bytes();
 }
 
-BandText all_of(Cell glyph_code) {
+BandText all_of(int glyph_code) {
   BandText text{};
   text.fill(glyph_code);
   return text;
@@ -37,7 +37,7 @@ BandText all_of(Cell glyph_code) {
 // Codes 1 to 24 in order, then one blank glyph.
 BandText whole_font() {
   BandText text = all_of(BLANK_GLYPH_CODE);
-  std::iota(text.begin(), text.begin() + GLYPH_CODE_COUNT, Cell{1});
+  std::iota(text.begin(), text.begin() + GLYPH_CODE_COUNT, 1);
   return text;
 }
 
@@ -74,17 +74,17 @@ TEST(TextBand, DrawsEachRowOfEveryGlyphFollowedByASpace) {
 }
 
 TEST(TextBand, StoredTextsDrawOnlyStrokesAndKeepEveryFourthColumnBlank) {
-  for (Cell k = 1; k <= BAND_TEXT_COUNT; ++k) {
+  for (int k = 1; k <= BAND_TEXT_COUNT; ++k) {
     const std::string band = drawn(k);
-    ASSERT_EQ(band.size(), 3U * ROW_BYTES) << "text " << int{k};
+    ASSERT_EQ(band.size(), 3U * ROW_BYTES) << "text " << k;
     for (int r = 1; r <= 3; ++r) {
       const std::string_view row = row_of(band, r);
       EXPECT_EQ(row.find_first_not_of(" |_"), std::string_view::npos)
-          << "text " << int{k} << ", row " << r << ": " << row;
+          << "text " << k << ", row " << r << ": " << row;
       for (int column = 4; column <= FRAME_WIDTH; column += 4) {
-        EXPECT_EQ(row[column - 1], ' ') << "text " << int{k} << ", row " << r << ", column " << column;
+        EXPECT_EQ(row[column - 1], ' ') << "text " << k << ", row " << r << ", column " << column;
       }
-      EXPECT_EQ(band.substr(r * ROW_BYTES - 2, 2), "\r\n") << "text " << int{k} << ", row " << r;
+      EXPECT_EQ(band.substr(r * ROW_BYTES - 2, 2), "\r\n") << "text " << k << ", row " << r;
     }
   }
 }

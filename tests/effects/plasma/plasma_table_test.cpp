@@ -8,6 +8,7 @@
 
 #include "effects/loading_bar/loading_bar.hpp"
 #include "support/capture.hpp"
+#include "support/show_stream.hpp"
 
 namespace textshow {
 namespace {
@@ -50,7 +51,7 @@ TEST_F(BuiltPlasmaTable, HoldsEachLevelTheCountedNumberOfTimes) {
                                                            585, 297, 217, 175, 97,  61,  28};
   std::array<int, PLASMA_LEVELS + 1> counted{};
   for (const auto& levels : table) {
-    for (const Cell level : levels) {
+    for (const int level : levels) {
       ASSERT_GE(level, 1);
       ASSERT_LE(level, PLASMA_LEVELS);
       ++counted[level];
@@ -61,10 +62,10 @@ TEST_F(BuiltPlasmaTable, HoldsEachLevelTheCountedNumberOfTimes) {
 
 TEST_F(BuiltPlasmaTable, ShowsTheSameLoadingBarFramesAsTheTunnel) {
   Capture expected;
-  for (Cell rows_left = LOADING_FRAMES; rows_left != 0; --rows_left) {
+  for (int rows_left = LOADING_FRAMES; rows_left != 0; --rows_left) {
     draw_loading_bar(expected.console(), rows_left);
   }
-  EXPECT_TRUE(loading_frames == expected.bytes());
+  EXPECT_TRUE(testing::same_stream(loading_frames, expected.bytes(), testing::stage_offset("plasma loading")));
 }
 
 }  // namespace

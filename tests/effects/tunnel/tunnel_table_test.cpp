@@ -7,6 +7,7 @@
 
 #include "effects/loading_bar/loading_bar.hpp"
 #include "support/capture.hpp"
+#include "support/show_stream.hpp"
 
 namespace textshow {
 namespace {
@@ -87,17 +88,17 @@ TEST_F(BuiltTunnelTable, StoresTheRowsFromTheBottomEachFromItsRightEnd) {
 
 TEST_F(BuiltTunnelTable, HoldsFiftyEndsOfRowAndTheCountedShades) {
   EXPECT_EQ(std::ranges::count_if(table, is_end_of_row), 50);
-  EXPECT_EQ(std::ranges::count(table, Cell{2}, &TunnelCell::shade), 2603);
-  EXPECT_EQ(std::ranges::count(table, Cell{1}, &TunnelCell::shade), 2397);
+  EXPECT_EQ(std::ranges::count(table, std::uint8_t{2}, &TunnelCell::shade), 2603);
+  EXPECT_EQ(std::ranges::count(table, std::uint8_t{1}, &TunnelCell::shade), 2397);
 }
 
 TEST_F(BuiltTunnelTable, ShowsOneLoadingBarFrameAfterEveryRow) {
   Capture expected;
-  for (Cell rows_left = LOADING_FRAMES; rows_left != 0; --rows_left) {
+  for (int rows_left = LOADING_FRAMES; rows_left != 0; --rows_left) {
     draw_loading_bar(expected.console(), rows_left);
   }
   EXPECT_EQ(loading_frames.size(), 255'000U);
-  EXPECT_TRUE(loading_frames == expected.bytes());
+  EXPECT_TRUE(testing::same_stream(loading_frames, expected.bytes(), testing::stage_offset("tunnel loading")));
 }
 
 }  // namespace

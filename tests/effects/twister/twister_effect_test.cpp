@@ -20,9 +20,8 @@ class TwisterPlayed : public ::testing::Test {
  protected:
   void SetUp() override {
     Capture capture(3);
-    testing::delay_units_counted = 0;
-    TwisterEffect{.cycles = TWISTER_CYCLES}.play(capture.console());
-    units_waited = testing::delay_units_counted;
+    TwisterEffect{}.play(capture.console());
+    units_waited = capture.delay_units();
     show = capture.bytes();
   }
   std::string show;
@@ -70,7 +69,7 @@ TEST_F(TwisterPlayed, ShowsTwentyFiveDifferentFramesEightTimesOver) {
   }
 }
 
-TEST_F(TwisterPlayed, WaitsTheSpeedSettingAfterEveryFrame) {
+TEST_F(TwisterPlayed, WaitsOnceAfterEveryFrame) {
   EXPECT_EQ(units_waited, TWISTER_FRAMES * 3);
 }
 
