@@ -18,8 +18,8 @@ trap 'rm -rf "$work"' EXIT
 # One row a line, each frame 50 lines.
 printf A | "$textshow" | tr -d '\r\0' > "$work/rows"
 
-# The stages with their frames, from textshow-play's summary of a recording.
-"$play" --record /dev/null --fps 1000 > "$work/stages"
+# The stages with their frames, from the summary of a recording on standard error.
+"$play" --record /dev/null --fps 1000 2> "$work/stages"
 
 awk -v rows_file="$work/rows" '
   BEGIN { while ((getline line < rows_file) > 0) row[n++] = line }

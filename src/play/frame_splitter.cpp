@@ -1,5 +1,7 @@
 #include "play/frame_splitter.hpp"
 
+#include <utility>
+
 namespace textshow::play {
 
 namespace {
@@ -10,30 +12,33 @@ bool printable(char c) { return c >= ' ' && c <= '~'; }
 
 }  // namespace
 
-std::vector<Frame> FrameSplitter::feed(std::string_view bytes) {
-  std::vector<Frame> frames;
-  for (const char byte : bytes) {
-    take(byte, frames);
+std::size_t FrameSplitter::feed(std::string_view bytes) {
+  std::size_t taken = 0;
+  while (!complete_ && taken < bytes.size()) {
+    take(bytes[taken++]);
   }
-  return frames;
+  return taken;
 }
 
-std::vector<Frame> FrameSplitter::finish() {
-  std::vector<Frame> frames;
-  if (frame_begun()) {
-    do {
-      end_row(frames);
-    } while (rows_done_ != 0);
+void FrameSplitter::finish() {
+  if (!complete_ && frame_begun()) {
+    while (!complete_) {
+      end_row();
+    }
   }
-  return frames;
 }
 
-void FrameSplitter::take(char byte, std::vector<Frame>& frames) {
+Frame FrameSplitter::take_frame() {
+  complete_ = false;
+  return std::exchange(frame_, Frame());
+}
+
+void FrameSplitter::take(char byte) {
   if (byte == '\0') {
     return;
   }
   if (byte == '\n') {
-    end_row(frames);
+    end_row();
     return;
   }
   if (cr_pending_) {
@@ -55,12 +60,12 @@ void FrameSplitter::append(char c) {
   }
 }
 
-void FrameSplitter::end_row(std::vector<Frame>& frames) {
+void FrameSplitter::end_row() {
   frame_.set_row(rows_done_, row_);
   row_.clear();
   cr_pending_ = false;
   if (++rows_done_ == FRAME_HEIGHT) {
-    frames.push_back(frame_);
+    complete_ = true;
     rows_done_ = 0;
   }
 }
@@ -69,9 +74,16 @@ bool FrameSplitter::frame_begun() const { return rows_done_ != 0 || !row_.empty(
 
 std::vector<Frame> split_frames(std::string_view stream) {
   FrameSplitter splitter;
-  std::vector<Frame> frames = splitter.feed(stream);
-  for (Frame& last : splitter.finish()) {
-    frames.push_back(std::move(last));
+  std::vector<Frame> frames;
+  for (bool ended = false; !ended;) {
+    stream.remove_prefix(splitter.feed(stream));
+    if (stream.empty() && !splitter.has_frame()) {
+      splitter.finish();
+      ended = true;
+    }
+    if (splitter.has_frame()) {
+      frames.push_back(splitter.take_frame());
+    }
   }
   return frames;
 }

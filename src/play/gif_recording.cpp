@@ -16,18 +16,13 @@ class GifRecorder {
       : plan_(plan), settings_(settings), animation_(animation), tally_(tally), pacer_(settings.fps, START),
         delays_(START) {}
 
-  // Takes frame `index` of the stream; false once the frames asked for are over.
-  bool take(const Frame& frame, int index) {
+  // Takes frame `index` of the stream.
+  void take(const Frame& frame, int index) {
     const int stage = plan_.stage_of(index);
-    if (settings_.stages.passed(stage)) {
-      return false;
-    }
     if (!settings_.stages.holds(stage)) {
-      return true;
+      return;
     }
-    const TimePoint shown = pacer_.due();
-    tally_.frame_shown(stage, shown);
-    pacer_.frame_shown(shown, plan_.stage(stage).delay_multiplier);
+    frame_shown(plan_, index, pacer_.due(), tally_, pacer_);
     if (const std::optional<int> delay = delays_.frame_until(pacer_.due())) {
       animation_.add(frame, colors_of(frame, stage), *delay);
       left_out_.reset();
@@ -35,7 +30,6 @@ class GifRecorder {
       left_out_ = LeftOut{frame, stage};
     }
     ++frames_;
-    return true;
   }
 
   // The last frame is shown even if it stays less than a GIF delay can hold.
@@ -88,16 +82,17 @@ ColorDepth gif_color_depth(ColorMode choice, const char* no_color) {
 void record_gif(FrameFeed& feed, const StagePlan& plan, const GifSettings& settings, GifAnimation& animation,
                 ShowTally& tally) {
   GifRecorder recorder(plan, settings, animation, tally);
-  std::size_t next = 0;
-  bool wanted = true;
-  while (wanted) {
-    for (; wanted && next < feed.frames().size(); ++next) {
-      wanted = recorder.take(feed.frames()[next], static_cast<int>(next));
+  // Nothing more is read once the stages asked for are over: the rest of a
+  // stream may never come.
+  for (int index = 0; !settings.stages.passed(plan.stage_of(index)); ++index) {
+    while (!feed.has_frame() && !feed.ended()) {
+      feed.read_some();
     }
-    if (!wanted || feed.ended()) {
+    if (!feed.has_frame()) {
       break;
     }
-    feed.read_some();
+    recorder.take(feed.front(), index);
+    feed.pop();
   }
   recorder.finish();
 }

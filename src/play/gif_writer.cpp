@@ -59,7 +59,7 @@ std::string graphics_control(std::optional<int> transparent, int delay) {
 
 }  // namespace
 
-GifWriter::GifWriter(std::FILE* out, std::string name, int width, int height)
+GifWriter::GifWriter(std::ostream& out, std::string name, int width, int height)
     : out_(out), name_(std::move(name)) {
   int error = 0;
   gif_ = EGifOpen(&memory_, write_to_memory, &error);
@@ -120,8 +120,9 @@ void GifWriter::check(bool done) {
 }
 
 void GifWriter::put_out(const std::string& bytes) {
-  if (std::fwrite(bytes.data(), 1, bytes.size(), out_) != bytes.size()) {
-    throw std::system_error(errno, std::generic_category(), "cannot write " + name_);
+  errno = 0;
+  if (!out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
+    throw std::system_error(errno != 0 ? errno : EIO, std::generic_category(), "cannot write " + name_);
   }
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <optional>
+#include <ostream>
 #include <span>
 #include <string>
 
@@ -38,7 +38,7 @@ class GifWriter {
  public:
   // Writes the header of a `width` × `height` animation to `out`; `name`
   // names the file in messages. Throws std::system_error if it cannot.
-  GifWriter(std::FILE* out, std::string name, int width, int height);
+  GifWriter(std::ostream& out, std::string name, int width, int height);
   ~GifWriter();
   GifWriter(const GifWriter&) = delete;
   GifWriter& operator=(const GifWriter&) = delete;
@@ -57,7 +57,7 @@ class GifWriter {
   void check(bool done);
   void put_out(const std::string& bytes);
 
-  std::FILE* out_;
+  std::ostream& out_;
   std::string name_;
   std::string memory_;
   GifFileType* gif_ = nullptr;

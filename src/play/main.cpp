@@ -1,7 +1,11 @@
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
-#include <fstream>
+#include <optional>
+#include <stdexcept>
+#include <string>
 #include <system_error>
 
 #include "play/font_file.hpp"
@@ -21,31 +25,35 @@ constexpr int USAGE_FAILURE = 2;
 
 FrameFeed feed_for(const Options& options) {
   if (options.stream_path) {
-    return FrameFeed(open_stream(*options.stream_path), *options.stream_path);
+    return FrameFeed(open_stream(*options.stream_path), *options.stream_path, options.loop);
   }
   return FrameFeed(show_frames());
 }
 
-void print_summary(const ShowTally& tally, const StagePlan& plan) {
-  for (const std::string& line : summary_lines(tally, plan)) {
-    std::printf("%s\n", line.c_str());
+// A stream without a single frame is most likely the wrong one: it is an error.
+void check_held_frame(const FrameFeed& feed) {
+  if (!feed.held_frame()) {
+    throw std::runtime_error((feed.name() == "-" ? std::string("standard input") : feed.name()) +
+                             " held no frame");
   }
 }
 
-void record(const Options& options, const StagePlan& plan) {
+// Returns the stop signal that ended the recording early, if one did.
+std::optional<int> record(const Options& options, const StagePlan& plan) {
+  OutputFile out(*options.record_path);
   FrameFeed feed = feed_for(options);
-  feed.read_all();
-  std::ofstream out(*options.record_path, std::ios::binary);
-  if (!out) {
-    throw std::system_error(errno, std::generic_category(), "cannot write " + *options.record_path);
-  }
   ShowTally tally(plan.count());
-  record_frames(feed.frames(), plan, options.fps, out, tally, recording_depth(options.color));
-  out.close();
-  if (!out) {
-    throw std::system_error(errno, std::generic_category(), "cannot write " + *options.record_path);
+  {
+    const StopSignals signals;
+    record_frames(feed, plan, options.fps, out.stream(), tally, signals, recording_depth(options.color));
   }
-  print_summary(tally, plan);
+  if (const std::optional<int> signal = StopSignals::caught()) {
+    return signal;
+  }
+  check_held_frame(feed);
+  out.commit();
+  report_summary(tally, plan);
+  return std::nullopt;
 }
 
 void make_gif(const Options& options, const StagePlan& plan) {
@@ -60,41 +68,55 @@ void make_gif(const Options& options, const StagePlan& plan) {
   record_gif(feed, plan, settings, animation, tally);
   writer.finish();
   out.commit();
-  const std::vector<std::string> lines = summary_lines(tally, plan);
-  for (std::size_t stage = 0; stage < lines.size(); ++stage) {
-    if (options.stages.holds(static_cast<int>(stage))) {
-      std::printf("%s\n", lines[stage].c_str());
-    }
-  }
+  report_summary(tally, plan, options.stages);
 }
 
 // Returns the stop signal that ended the play early, if one did.
 std::optional<int> play(const Options& options, const StagePlan& plan) {
   FrameFeed feed = feed_for(options);
   ShowTally tally(plan.count());
-  const StopSignals signals;
   {
+    const StopSignals signals;
     Screen screen(options.color, options.crop);
     Player(screen, feed, plan, signals, options.fps, options.loop, tally).run();
   }
-  print_summary(tally, plan);
-  return StopSignals::caught();
+  if (const std::optional<int> signal = StopSignals::caught()) {
+    // The program ends by the signal whatever happens to the summary: after
+    // SIGHUP the terminal it would go to is most likely gone.
+    try {
+      report_summary(tally, plan);
+    } catch (const std::system_error&) {
+    }
+    return signal;
+  }
+  if (feed.ended()) {
+    check_held_frame(feed);
+  }
+  report_summary(tally, plan);
+  return std::nullopt;
 }
 
 int run(const Options& options) {
   const StagePlan plan = StagePlan::of_show();
-  if (options.record_path) {
-    record(options, plan);
-    return EXIT_SUCCESS;
-  }
   if (options.gif_path) {
     make_gif(options, plan);
     return EXIT_SUCCESS;
   }
-  if (const std::optional<int> signal = play(options, plan)) {
+  const std::optional<int> signal = options.record_path ? record(options, plan) : play(options, plan);
+  if (signal) {
     StopSignals::end_by(*signal);
   }
   return EXIT_SUCCESS;
+}
+
+// Whatever went to standard output (help, version, a recording) must have
+// got there.
+int checked_standard_output(int status) {
+  if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+    std::fprintf(stderr, "textshow-play: cannot write standard output: %s\n", std::strerror(errno));
+    return EXIT_FAILURE;
+  }
+  return status;
 }
 
 }  // namespace
@@ -112,14 +134,14 @@ int main(int argc, char* argv[]) {
   }
   if (options.help) {
     std::printf("%s", usage_text().c_str());
-    return EXIT_SUCCESS;
+    return checked_standard_output(EXIT_SUCCESS);
   }
   if (options.version) {
     std::printf("textshow-play %.*s\n", static_cast<int>(VERSION.size()), VERSION.data());
-    return EXIT_SUCCESS;
+    return checked_standard_output(EXIT_SUCCESS);
   }
   try {
-    return run(options);
+    return checked_standard_output(run(options));
   } catch (const std::exception& error) {
     std::fprintf(stderr, "textshow-play: %s\n", error.what());
     return EXIT_FAILURE;

@@ -4,95 +4,100 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
 #include <system_error>
 
 namespace textshow::play {
 
 namespace {
 
+constexpr std::string_view STANDARD_OUTPUT_NAME = "-";
 constexpr mode_t NEW_FILE_MODE = 0666;
+constexpr mode_t PERMISSION_BITS = 07777;
 
-bool is_special(const std::string& path) {
+std::system_error unwritable(int error, const std::string& path) {
+  return std::system_error(error, std::generic_category(), "cannot write " + path);
+}
+
+bool written_directly(const std::string& path) {
   struct stat status {};
-  return ::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode);
+  return path == STANDARD_OUTPUT_NAME || (::lstat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode));
 }
 
-// The file that writing `path` reaches, through any symbolic links.
-std::string final_target(const std::string& path) {
-  char resolved[PATH_MAX];
-  return ::realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
-}
-
-// "dir/.name.XXXXXX" beside `target`, as mkstemp wants it.
-std::string temporary_pattern(const std::string& target) {
-  const std::size_t slash = target.rfind('/');
-  const std::string folder = slash == std::string::npos ? "" : target.substr(0, slash + 1);
-  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-  return folder + "." + name + ".XXXXXX";
-}
-
-// The mode a file created the ordinary way would get.
-mode_t new_file_mode() {
+// The mode the file would get if it were written in place: that of the file
+// it replaces, or that of a new file under the umask.
+mode_t mode_for(const std::string& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) == 0) {
+    return status.st_mode & PERMISSION_BITS;
+  }
   const mode_t mask = ::umask(0);
   ::umask(mask);
   return NEW_FILE_MODE & ~mask;
 }
 
+// Creates an empty file beside `path` and returns its name.
+std::string temporary_beside(const std::string& path) {
+  const std::filesystem::path target(path);
+  std::string hidden(".");
+  hidden.append(target.filename().string()).append(".XXXXXX");
+  std::string name = (target.parent_path() / hidden).string();
+  const int descriptor = ::mkstemp(name.data());
+  if (descriptor < 0) {
+    throw unwritable(errno, path);
+  }
+  ::fchmod(descriptor, mode_for(path));
+  ::close(descriptor);
+  return name;
+}
+
 }  // namespace
 
-OutputFile::OutputFile(std::string path) : path_(std::move(path)) {
-  if (is_special(path_)) {
-    file_ = std::fopen(path_.c_str(), "wb");
-    if (file_ == nullptr) {
-      fail(errno);
-    }
+OutputFile::OutputFile(std::string path) : path_(std::move(path)), out_(&file_) {
+  if (path_ == STANDARD_OUTPUT_NAME) {
+    out_ = &std::cout;
     return;
   }
-  target_ = final_target(path_);
-  std::string pattern = temporary_pattern(target_);
-  const int descriptor = ::mkstemp(pattern.data());
-  if (descriptor < 0) {
-    fail(errno);
+  if (!written_directly(path_)) {
+    temporary_path_ = temporary_beside(path_);
   }
-  temporary_ = pattern;
-  ::fchmod(descriptor, new_file_mode());
-  file_ = ::fdopen(descriptor, "wb");
-  if (file_ == nullptr) {
+  file_.open(temporary_path_.empty() ? path_ : temporary_path_, std::ios::binary | std::ios::trunc);
+  if (!file_) {
     const int error = errno;
-    ::close(descriptor);
-    fail(error);
+    if (!temporary_path_.empty()) {
+      std::remove(temporary_path_.c_str());
+    }
+    throw unwritable(error, path_);
   }
 }
 
+std::string OutputFile::name() const { return path_ == STANDARD_OUTPUT_NAME ? "standard output" : path_; }
+
 OutputFile::~OutputFile() {
-  if (file_ != nullptr) {
-    std::fclose(file_);
-  }
-  if (!temporary_.empty()) {
-    ::unlink(temporary_.c_str());
+  if (!temporary_path_.empty()) {
+    std::remove(temporary_path_.c_str());
   }
 }
 
 void OutputFile::commit() {
-  std::FILE* file = file_;
-  file_ = nullptr;
-  const bool flushed = std::fflush(file) == 0 && std::ferror(file) == 0;
-  const int error = errno;
-  if (std::fclose(file) != 0 || !flushed) {
-    fail(flushed ? errno : error);
-  }
-  if (!temporary_.empty()) {
-    if (::rename(temporary_.c_str(), target_.c_str()) != 0) {
-      fail(errno);
+  if (*out_) {
+    errno = 0;
+    out_->flush();
+    if (file_.is_open()) {
+      file_.close();
     }
-    temporary_.clear();
   }
-}
-
-void OutputFile::fail(int error) const {
-  throw std::system_error(error, std::generic_category(), "cannot write " + path_);
+  if (!*out_) {
+    throw unwritable(errno != 0 ? errno : EIO, name());
+  }
+  if (!temporary_path_.empty()) {
+    if (std::rename(temporary_path_.c_str(), path_.c_str()) != 0) {
+      throw unwritable(errno, name());
+    }
+    temporary_path_.clear();
+  }
 }
 
 }  // namespace textshow::play

@@ -1,39 +1,41 @@
 #pragma once
 
-#include <cstdio>
+#include <fstream>
+#include <ostream>
 #include <string>
 
 namespace textshow::play {
 
-// A file written under a temporary name in its own folder and given the name
-// asked for only once it is complete, so that a failure leaves no
-// half-written file under that name. A name that holds something other than
-// a regular file, a device or a pipe, is written directly.
+// A file that a whole output is written to, opened before any input is read
+// so that a path that cannot be written is reported at once. A regular file,
+// or a name not taken yet, is written to a temporary file in the same folder
+// and renamed into place by commit(), so that an output cut short leaves
+// nothing under the name the user gave; "-" (standard output), a device, a
+// pipe or a symbolic link such as /dev/stdout is written directly.
 class OutputFile {
  public:
-  // Creates the file at once. Throws std::system_error naming `path` if it
-  // cannot.
+  // Throws std::system_error naming `path` if it cannot be written.
   explicit OutputFile(std::string path);
 
-  // Removes the temporary file of an output that was not committed.
+  // Removes the temporary file unless commit() put it in place.
   ~OutputFile();
   OutputFile(const OutputFile&) = delete;
   OutputFile& operator=(const OutputFile&) = delete;
 
-  std::FILE* stream() const { return file_; }
-  const std::string& name() const { return path_; }
+  std::ostream& stream() { return *out_; }
 
-  // Makes sure every byte was written, then gives the file its name. Throws
-  // std::system_error naming the file if a write failed.
+  // The output as messages name it.
+  std::string name() const;
+
+  // The output is complete: writes out what is buffered and puts the file in
+  // place. Throws std::system_error naming the path if anything was not written.
   void commit();
 
  private:
-  [[noreturn]] void fail(int error) const;
-
   std::string path_;
-  std::string target_;
-  std::string temporary_;
-  std::FILE* file_ = nullptr;
+  std::string temporary_path_;  // empty when the path is written directly
+  std::ofstream file_;
+  std::ostream* out_;
 };
 
 }  // namespace textshow::play

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "play/frame_feed.hpp"
 #include "play/pacer.hpp"
 #include "play/screen.hpp"
@@ -22,9 +24,14 @@ class Player {
 
  private:
   bool step(TimePoint now);
+  void pass_skipped_frames();
   void show_next(TimePoint now);
   void skip_stage(TimePoint now);
   void toggle_pause(TimePoint now);
+  void change_rate(int fps, TimePoint now);
+  void answer_job_control();
+  std::string status(TimePoint now) const;
+  void show_status(TimePoint now);
   void handle_keys(TimePoint now);
   void wait();
   bool has_deadline() const;
@@ -37,7 +44,12 @@ class Player {
   ShowTally& tally_;
   Pacer pacer_;
   int next_frame_ = 0;
+  // Frames before this one are passed over without being shown: `n` skips
+  // the rest of a stage, however much of it the stream has yet to bring.
+  int skip_to_ = 0;
   int current_stage_ = 0;
+  bool shown_any_ = false;
+  TimePoint rate_shown_until_{};
   bool paused_ = false;
   bool quit_ = false;
 };

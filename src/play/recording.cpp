@@ -16,6 +16,19 @@ constexpr std::string_view CLEAR_SCREEN = "\x1b[2J";
 constexpr std::string_view CURSOR_HOME = "\x1b[H";
 constexpr std::string_view ROW_BREAK = "\r\n";
 
+// Waits for the feed's next frame; false once the stream has ended or a stop
+// signal has arrived. Ctrl-Z stops the program while it waits.
+bool next_frame(FrameFeed& feed, const StopSignals& signals) {
+  signals.let_through();
+  while (!feed.has_frame() && !feed.ended() && !StopSignals::caught()) {
+    feed.wait_and_read(signals.wait_mask());
+    if (StopSignals::take_suspend()) {
+      StopSignals::suspend();
+    }
+  }
+  return feed.has_frame() && !StopSignals::caught();
+}
+
 }  // namespace
 
 std::string frame_drawing(const Frame& frame, const FrameColors* colors) {
@@ -34,21 +47,20 @@ std::string frame_drawing(const Frame& frame, const FrameColors* colors) {
   return drawing;
 }
 
-void record_frames(const std::vector<Frame>& frames, const StagePlan& plan, int fps, std::ostream& out,
-                   ShowTally& tally, ColorDepth depth) {
+void record_frames(FrameFeed& feed, const StagePlan& plan, int fps, std::ostream& out, ShowTally& tally,
+                   const StopSignals& signals, ColorDepth depth) {
   const bool colored = depth != ColorDepth::MONOCHROME;
   FrameColors colors{};
   const TimePoint start{};
   AsciicastWriter writer(out, FRAME_WIDTH, FRAME_HEIGHT);
   writer.output(Duration::zero(), std::string(HIDE_CURSOR) + std::string(CLEAR_SCREEN));
   Pacer pacer(fps, start);
-  int frame = 0;
-  for (const Frame& drawn : frames) {
+  for (int frame = 0; out && next_frame(feed, signals); ++frame) {
     const TimePoint shown = pacer.due();
-    color_frame(drawn, plan.stage_of(frame), depth, colors);
-    writer.output(shown - start, frame_drawing(drawn, colored ? &colors : nullptr));
+    color_frame(feed.front(), plan.stage_of(frame), depth, colors);
+    writer.output(shown - start, frame_drawing(feed.front(), colored ? &colors : nullptr));
+    feed.pop();
     frame_shown(plan, frame, shown, tally, pacer);
-    ++frame;
   }
   tally.finish(pacer.due());
   const std::string_view reset = colored ? RESET_COLORS : std::string_view();

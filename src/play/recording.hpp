@@ -2,12 +2,13 @@
 
 #include <ostream>
 #include <string>
-#include <vector>
 
 #include "play/frame.hpp"
+#include "play/frame_feed.hpp"
 #include "play/palette.hpp"
 #include "play/show_tally.hpp"
 #include "play/stage_plan.hpp"
+#include "play/stop_signals.hpp"
 
 namespace textshow::play {
 
@@ -17,11 +18,12 @@ namespace textshow::play {
 // cell in its colour.
 std::string frame_drawing(const Frame& frame, const FrameColors* colors = nullptr);
 
-// Writes `frames` as an asciicast recording of a FRAME_WIDTH × FRAME_HEIGHT
-// terminal, each frame at the time the player would show it at `fps` and in
-// the colours of its stage at `depth`; the tally counts the frames and their
-// recorded times.
-void record_frames(const std::vector<Frame>& frames, const StagePlan& plan, int fps, std::ostream& out,
-                   ShowTally& tally, ColorDepth depth = ColorDepth::MONOCHROME);
+// Writes the frames of `feed` as they come as an asciicast recording of a
+// FRAME_WIDTH × FRAME_HEIGHT terminal, each frame at the time the player
+// would show it at `fps` and in the colours of its stage at `depth`; the
+// tally counts the frames and their recorded times. It ends early if `out`
+// fails or a stop signal arrives.
+void record_frames(FrameFeed& feed, const StagePlan& plan, int fps, std::ostream& out, ShowTally& tally,
+                   const StopSignals& signals, ColorDepth depth = ColorDepth::MONOCHROME);
 
 }  // namespace textshow::play

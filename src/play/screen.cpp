@@ -2,12 +2,16 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <span>
 #include <stdexcept>
+#include <string>
+#include <string_view>
 #include <system_error>
 
+#include "play/terminal_check.hpp"
 #include "play/viewport.hpp"
 
 // Last: it defines function-like macros such as erase() and refresh().
@@ -28,9 +32,9 @@ std::FILE* open_keyboard() {
   return keyboard;
 }
 
-void draw_notice(int lines, int columns) {
+void draw_highlighted(int line, std::string_view text, int columns) {
   attron(A_REVERSE);
-  mvaddnstr(lines - 1, 0, size_notice(lines, columns).c_str(), columns);
+  mvaddnstr(line, 0, text.data(), std::min(static_cast<int>(text.size()), columns));
   attroff(A_REVERSE);
 }
 
@@ -73,6 +77,7 @@ Screen::Screen(ColorMode color, bool crop) : crop_(crop) {
   if (isatty(STDOUT_FILENO) == 0) {
     throw std::runtime_error("standard output is not a terminal (--record writes a recording without one)");
   }
+  check_terminal();
   keyboard_ = open_keyboard();
   terminal_ = newterm(nullptr, stdout, keyboard_);
   if (terminal_ == nullptr) {
@@ -100,20 +105,45 @@ void Screen::draw(const Frame& frame, int stage) {
   last_frame_ = frame;
   last_stage_ = stage;
   color_frame(frame, stage, depth_, colors_);
+  redraw();
+}
+
+void Screen::set_status(std::string status) {
+  status_ = std::move(status);
+  redraw();
+}
+
+void Screen::suspend() {
+  set_term(terminal_);
+  endwin();
+}
+
+void Screen::resume() {
+  reset_prog_mode();
+  clearok(curscr, TRUE);
+  redraw();
+}
+
+void Screen::redraw() {
   int lines = 0;
   int columns = 0;
   getmaxyx(stdscr, lines, columns);
   erase();
   const std::optional<ScaledView> scaled = crop_ ? std::nullopt : scaled_view(lines, columns);
+  int bottom = lines - 1;
   if (scaled) {
-    draw_scaled(frame, *scaled);
+    draw_scaled(last_frame_, *scaled);
   } else {
-    draw_cropped(frame, lines, columns);
+    bottom = draw_cropped(last_frame_, lines, columns);
+  }
+  if (!status_.empty() && bottom >= 0) {
+    draw_highlighted(bottom, status_, columns);
   }
   refresh();
 }
 
-void Screen::draw_cropped(const Frame& frame, int lines, int columns) {
+// Returns the lowest line left free for the status line.
+int Screen::draw_cropped(const Frame& frame, int lines, int columns) {
   const Viewport view = fit_frame(lines, columns);
   for (int r = 0; r < view.rows; ++r) {
     const auto first = static_cast<std::size_t>(view.frame_column);
@@ -121,9 +151,11 @@ void Screen::draw_cropped(const Frame& frame, int lines, int columns) {
     put_text(view.screen_row + r, view.screen_column, frame.row(view.frame_row + r).substr(first, count),
              row_colors(colors_, view.frame_row + r).subspan(first, count), depth_ != ColorDepth::MONOCHROME);
   }
-  if (view.notice && lines > 0) {
-    draw_notice(lines, columns);
+  int bottom = lines - 1;
+  if (view.notice && bottom >= 0) {
+    draw_highlighted(bottom--, size_notice(lines, columns), columns);
   }
+  return bottom;
 }
 
 void Screen::draw_scaled(const Frame& frame, const ScaledView& view) {
@@ -139,7 +171,7 @@ std::optional<int> Screen::next_key() {
     if (key != KEY_RESIZE) {
       return key;
     }
-    draw(last_frame_, last_stage_);
+    redraw();
   }
   return std::nullopt;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <optional>
+#include <string>
 
 #include "play/color_choice.hpp"
 #include "play/frame.hpp"
@@ -28,6 +29,19 @@ class Screen {
   // colours to fit the terminal as it is now.
   void draw(const Frame& frame, int stage);
 
+  // A short line shown over the bottom of the frame until it is set again;
+  // empty for none.
+  void set_status(std::string status);
+  const std::string& status() const { return status_; }
+
+  // Gives the terminal back as it was found while the program is stopped
+  // (Ctrl-Z).
+  void suspend();
+
+  // Takes the terminal again after suspend(), or after the program was
+  // stopped and continued, and draws the whole screen anew.
+  void resume();
+
   // The next key pressed, if any; a change of the terminal's size is not a
   // key: the last frame is drawn again to fit.
   std::optional<int> next_key();
@@ -36,7 +50,8 @@ class Screen {
   int key_descriptor() const;
 
  private:
-  void draw_cropped(const Frame& frame, int lines, int columns);
+  void redraw();
+  int draw_cropped(const Frame& frame, int lines, int columns);
   void draw_scaled(const Frame& frame, const ScaledView& view);
 
   std::FILE* keyboard_ = nullptr;
@@ -47,6 +62,7 @@ class Screen {
   int last_stage_ = 0;
   FrameColors colors_{};
   ScaledFrame scaled_;
+  std::string status_;
 };
 
 }  // namespace textshow::play

@@ -1,6 +1,8 @@
 #include "play/show_tally.hpp"
 
+#include <cerrno>
 #include <cstdio>
+#include <system_error>
 
 namespace textshow::play {
 
@@ -65,6 +67,15 @@ std::vector<std::string> summary_lines(const ShowTally& tally, const StagePlan& 
     }
   }
   return lines;
+}
+
+void report_summary(const ShowTally& tally, const StagePlan& plan, const StageRange& stages) {
+  const std::vector<std::string> lines = summary_lines(tally, plan);
+  for (int stage = 0; stage < static_cast<int>(lines.size()); ++stage) {
+    if (stages.holds(stage) && std::fprintf(stderr, "%s\n", lines[static_cast<std::size_t>(stage)].c_str()) < 0) {
+      throw std::system_error(errno, std::generic_category(), "cannot write the summary");
+    }
+  }
 }
 
 }  // namespace textshow::play

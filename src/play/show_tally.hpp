@@ -6,6 +6,7 @@
 
 #include "play/pacer.hpp"
 #include "play/stage_plan.hpp"
+#include "play/stage_range.hpp"
 
 namespace textshow::play {
 
@@ -42,5 +43,10 @@ int frame_shown(const StagePlan& plan, int frame, TimePoint now, ShowTally& tall
 // One line for each stage of the plan ("stripes  100 frames  4.00 s  25.0 fps"),
 // and for the stage of further frames only if it showed any.
 std::vector<std::string> summary_lines(const ShowTally& tally, const StagePlan& plan);
+
+// Writes the summary lines of `stages` (every stage unless given) to standard
+// error, apart from whatever goes to standard output (a recording, with
+// --record -). Throws std::system_error if they cannot be written.
+void report_summary(const ShowTally& tally, const StagePlan& plan, const StageRange& stages = {});
 
 }  // namespace textshow::play

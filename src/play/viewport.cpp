@@ -32,8 +32,24 @@ Viewport fit_frame(int lines, int columns) {
 }
 
 std::string size_notice(int lines, int columns) {
-  return "textshow-play needs " + std::to_string(FRAME_WIDTH) + " x " + std::to_string(FRAME_HEIGHT) +
-         ", this terminal is " + std::to_string(columns) + " x " + std::to_string(lines);
+  const std::string needed = "needs " + std::to_string(FRAME_WIDTH) + " x " + std::to_string(FRAME_HEIGHT);
+  const std::string there = std::to_string(columns) + " x " + std::to_string(lines);
+  // From the whole sentence down to the bare size needed, so that even a
+  // narrow terminal tells what it lacks; a figure cut short would mislead, so
+  // a terminal narrower than the shortest gets none.
+  const std::string notices[] = {
+      "textshow-play " + needed + ", this terminal is " + there,
+      needed + ", this terminal is " + there,
+      needed + ", terminal " + there,
+      needed,
+      std::to_string(FRAME_WIDTH) + "x" + std::to_string(FRAME_HEIGHT),
+  };
+  for (const std::string& notice : notices) {
+    if (std::ssize(notice) <= columns) {
+      return notice;
+    }
+  }
+  return "";
 }
 
 }  // namespace textshow::play

@@ -21,7 +21,8 @@ struct Viewport {
 
 Viewport fit_frame(int lines, int columns);
 
-// The notice of a terminal too small: the size it has and the size needed.
+// The notice of a terminal too small: the size needed and the size it has,
+// shortened to fit in `columns`.
 std::string size_notice(int lines, int columns);
 
 }  // namespace textshow::play

@@ -89,17 +89,36 @@ TEST(FrameSplitter, KeepsEveryRowWhateverTheLineEnd) {
 TEST(FrameSplitter, GivesTheSameFramesHoweverTheStreamIsCut) {
   const std::string stream = numbered_stream(2, "\r\n");
   const std::vector<Frame> whole = split_frames(stream);
-  for (const std::size_t piece : {1U, 2U, 101U, 5099U, 5101U}) {
+  for (const std::size_t piece : {1U, 2U, 101U, 5099U, 5101U, 20000U}) {
     FrameSplitter splitter;
     std::vector<Frame> frames;
     for (std::size_t at = 0; at < stream.size(); at += piece) {
-      for (Frame& frame : splitter.feed(std::string_view(stream).substr(at, piece))) {
-        frames.push_back(frame);
+      for (std::string_view rest = std::string_view(stream).substr(at, piece); !rest.empty();) {
+        rest.remove_prefix(splitter.feed(rest));
+        if (splitter.has_frame()) {
+          frames.push_back(splitter.take_frame());
+        }
       }
     }
-    EXPECT_TRUE(splitter.finish().empty()) << "pieces of " << piece;
+    splitter.finish();
+    EXPECT_FALSE(splitter.has_frame()) << "pieces of " << piece;
     EXPECT_EQ(frames, whole) << "pieces of " << piece;
   }
+}
+
+// It holds one frame at most: it stops at the byte that completes a frame
+// and takes nothing more until that frame is taken.
+TEST(FrameSplitter, StopsAtTheEndOfEachFrame) {
+  const std::string stream = numbered_stream(3, "\r\n");
+  const std::size_t frame_size = stream.size() / 3;
+  FrameSplitter splitter;
+  EXPECT_EQ(splitter.feed(stream), frame_size);
+  ASSERT_TRUE(splitter.has_frame());
+  EXPECT_EQ(splitter.feed(std::string_view(stream).substr(frame_size)), 0U) << "a frame waits to be taken";
+  EXPECT_EQ(splitter.take_frame().row(FRAME_HEIGHT - 1), numbered_row(0, FRAME_HEIGHT - 1));
+  EXPECT_FALSE(splitter.has_frame());
+  EXPECT_EQ(splitter.feed(std::string_view(stream).substr(frame_size)), frame_size);
+  EXPECT_EQ(splitter.take_frame().row(0), numbered_row(1, 0));
 }
 
 TEST(FrameSplitter, PlaysWhatATruncatedStreamHas) {

@@ -106,20 +106,4 @@ std::vector<Rgb> picture_after(const DecodedGif& gif, int last) {
   return picture;
 }
 
-GifOutput::GifOutput() : file_(open_memstream(&data_, &size_)) {
-  if (file_ == nullptr) {
-    throw std::runtime_error("cannot open a stream in memory");
-  }
-}
-
-GifOutput::~GifOutput() {
-  std::fclose(file_);
-  std::free(data_);
-}
-
-std::string GifOutput::bytes() {
-  std::fflush(file_);
-  return {data_, size_};
-}
-
 }  // namespace textshow::play::testing

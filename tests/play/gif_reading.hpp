@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,18 +45,11 @@ std::vector<Rgb> picture_after(const DecodedGif& gif, int last);
 // What a GIF writer writes, kept in memory.
 class GifOutput {
  public:
-  GifOutput();
-  ~GifOutput();
-  GifOutput(const GifOutput&) = delete;
-  GifOutput& operator=(const GifOutput&) = delete;
-
-  std::FILE* stream() const { return file_; }
-  std::string bytes();
+  std::ostream& stream() { return out_; }
+  std::string bytes() const { return out_.str(); }
 
  private:
-  char* data_ = nullptr;
-  std::size_t size_ = 0;
-  std::FILE* file_;
+  std::ostringstream out_;
 };
 
 }  // namespace textshow::play::testing

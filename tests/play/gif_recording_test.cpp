@@ -140,7 +140,7 @@ TEST(RecordGif, ReadsAStreamAsItComes) {
   ASSERT_EQ(write(ends[1], sent.data(), sent.size()), static_cast<ssize_t>(sent.size()));
   close(ends[1]);
   const StagePlan plan(STAGES);
-  FrameFeed feed(ends[0], "the pipe");
+  FrameFeed feed(ends[0], "the pipe", false);
   ShowTally tally(plan.count());
   const gif::DecodedGif gif = record(feed, plan, {.fps = 25, .depth = ColorDepth::MONOCHROME, .stages = {}}, tally);
   EXPECT_EQ(delays_of(gif), (std::vector<int>{12, 12, 4}));
@@ -156,7 +156,7 @@ TEST(RecordGif, StopsReadingAfterTheLastStageAskedFor) {
   // cannot wait fails.
   ASSERT_EQ(fcntl(ends[0], F_SETFL, O_NONBLOCK), 0);
   const StagePlan plan(STAGES);
-  FrameFeed feed(ends[0], "the pipe");
+  FrameFeed feed(ends[0], "the pipe", false);
   ShowTally tally(plan.count());
   const gif::DecodedGif gif =
       record(feed, plan, {.fps = 25, .depth = ColorDepth::MONOCHROME, .stages = {.first = 0, .last = 0}}, tally);

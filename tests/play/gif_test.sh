@@ -18,7 +18,7 @@ fail() {
 # An excerpt of a stream from standard input: a GIF, and the summary of its
 # stages alone. The player stops reading after the last stage asked for, so
 # textshow may end by SIGPIPE.
-"$play" --gif excerpt.gif --from stripes --to 'tunnel loading' - < <(printf A | "$textshow") > summary
+"$play" --gif excerpt.gif --from stripes --to 'tunnel loading' - < <(printf A | "$textshow") 2> summary
 [[ $(head -c 6 excerpt.gif) == GIF89a ]] || fail "excerpt.gif is not a GIF"
 [[ $(cut -c 1-16 summary | sed 's/ *$//' | tr '\n' ,) == "stripes,tunnel loading," ]] ||
   fail "the summary of the excerpt: $(cat summary)"

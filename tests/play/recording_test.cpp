@@ -52,7 +52,9 @@ TEST(RecordFrames, PlacesEachFrameAtItsTimeInTheShowsRhythm) {
                                      lettered_frame('d'), lettered_frame('e')};
   std::ostringstream out;
   ShowTally tally(plan.count());
-  record_frames(frames, plan, 25, out, tally);
+  FrameFeed feed(frames);
+  const StopSignals signals;
+  record_frames(feed, plan, 25, out, tally, signals);
 
   const std::vector<std::string> lines = lines_of(out.str());
   ASSERT_EQ(lines.size(), 1 + 1 + frames.size() + 1) << "header, clearing, frames, cursor back";
@@ -92,8 +94,11 @@ TEST(RecordFrames, ColoursEachFrameInItsStagesPaletteWithoutChangingACharacter) 
   std::ostringstream plain;
   std::ostringstream colored;
   ShowTally tally(plan.count());
-  record_frames(frames, plan, 25, plain, tally);
-  record_frames(frames, plan, 25, colored, tally, ColorDepth::COLORS_256);
+  const StopSignals signals;
+  FrameFeed plain_feed(frames);
+  record_frames(plain_feed, plan, 25, plain, tally, signals);
+  FrameFeed colored_feed(frames);
+  record_frames(colored_feed, plan, 25, colored, tally, signals, ColorDepth::COLORS_256);
 
   FrameColors colors{};
   color_frame(frames[0], 0, ColorDepth::COLORS_256, colors);

@@ -1,6 +1,13 @@
 #include "play/show_tally.hpp"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <string>
+#include <system_error>
 
 namespace textshow::play {
 namespace {
@@ -43,6 +50,62 @@ TEST(ShowTally, SummarisesEveryStageAndFurtherFramesOnlyIfShown) {
   tally.frame_shown(2, start + milliseconds(600));
   tally.finish(start + milliseconds(700));
   EXPECT_EQ(summary_lines(tally, plan).back(), "further frames       1 frames     0.10 s    10.0 fps");
+}
+
+// Runs `report` with standard output and standard error going to the files
+// `out` and `err`, and gives them back afterwards.
+template <typename Report>
+void with_outputs(const char* out, const char* err, Report report) {
+  std::fflush(stdout);
+  std::fflush(stderr);
+  const int saved_out = dup(STDOUT_FILENO);
+  const int saved_err = dup(STDERR_FILENO);
+  const int out_file = open(out, O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  const int err_file = open(err, O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  dup2(out_file, STDOUT_FILENO);
+  dup2(err_file, STDERR_FILENO);
+  close(out_file);
+  close(err_file);
+  report();
+  std::fflush(stdout);
+  dup2(saved_out, STDOUT_FILENO);
+  dup2(saved_err, STDERR_FILENO);
+  close(saved_out);
+  close(saved_err);
+}
+
+std::string file_text(const std::string& path) {
+  std::string text;
+  if (std::FILE* file = std::fopen(path.c_str(), "r")) {
+    for (int c = 0; (c = std::fgetc(file)) != EOF;) {
+      text += static_cast<char>(c);
+    }
+    std::fclose(file);
+  }
+  return text;
+}
+
+// The summary goes to standard error, so that a recording written to standard
+// output stays whole, and a summary that cannot be written is an error.
+TEST(ReportSummary, GoesToStandardErrorAndFailsLoudly) {
+  const StagePlan plan(TWO_STAGES);
+  ShowTally tally(plan.count());
+  const std::string out = testing::TempDir() + "summary_out";
+  const std::string err = testing::TempDir() + "summary_err";
+  with_outputs(out.c_str(), err.c_str(), [&] { report_summary(tally, plan); });
+  EXPECT_EQ(file_text(out), "");
+  EXPECT_EQ(file_text(err), summary_lines(tally, plan)[0] + "\n" + summary_lines(tally, plan)[1] + "\n");
+
+  int error = 0;
+  with_outputs(out.c_str(), "/dev/full", [&] {
+    try {
+      report_summary(tally, plan);
+    } catch (const std::system_error& failure) {
+      error = failure.code().value();
+    }
+  });
+  EXPECT_EQ(error, ENOSPC);
+  std::clearerr(stderr);
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Plays the show in real terminals (tmux panes): a frame centred in 120 x 60,
 # the whole frame scaled down in 80 x 24 while resizing down to 1 x 1, the
-# centre with the size notice under --crop, one frame exactly at many sizes
-# and in the colours that the terminal, NO_COLOR and --color ask for, space
-# holding the picture and letting it go on, n skipping a stage, and the
-# terminal left as it was after q, Ctrl-C and SIGTERM.
+# centre with the size notice under --crop (in 80 x 24 and 40 x 10), one frame
+# exactly at many sizes and in the colours that the terminal, NO_COLOR and
+# --color ask for, space holding the picture and letting it go on, n skipping
+# a stage, the status line, the terminal left as it was after q, Ctrl-C,
+# SIGTERM, SIGHUP, Ctrl-\ and Ctrl-Z, terminals and streams that cannot be
+# played, and the memory that an endless stream takes.
 set -euo pipefail
 play=$1
 textshow=$2
@@ -201,13 +203,16 @@ wait_for "^exit=0$"
 [[ $(frames_summed) == 6 ]] || fail "the cut stream did not show its 6 frames"
 expect_terminal_as_before stream
 
-# --loop plays the stream again and again until any key is pressed.
-type_line "clear; '$play' --loop --fps 1000 show6; echo exit=\$?"
-wait_for "$frame_shown"
-sleep 0.2
-term send-keys -t show x
-wait_for "^exit=0$"
-(($(frames_summed) > 6)) || fail "--loop did not play the stream again"
+# --loop plays the stream again and again until any key is pressed: a file
+# read again from its start, a pipe from the frames kept.
+for source in "show6" "- < <(cat show6)"; do
+  type_line "clear; '$play' --loop --fps 1000 $source; echo exit=\$?"
+  wait_for "$frame_shown"
+  sleep 0.2
+  term send-keys -t show x
+  wait_for "^exit=0$"
+  (($(frames_summed) > 6)) || fail "--loop did not play $source again"
+done
 expect_terminal_as_before loop
 
 # A stream that brings one frame and then waits keeps it on the screen. At
@@ -265,5 +270,131 @@ TERM=screen||8
 TERM=vt100|--color=always|none
 CASES
 expect_terminal_as_before colors
+# Pause and a change of rate say so on the bottom line, over the frame; the
+# rate goes after a while.
+type_line "clear; '$play' --fps 1; echo exit=\$?"
+wait_for "$frame_shown"
+term send-keys -t show ' '
+wait_for "^paused: space resumes"
+term capture-pane -p -t show | grep -Eq -- "$frame_shown" || fail "the paused frame is gone"
+term send-keys -t show ' ' '+'
+wait_for "^2 fps"
+for _ in $(seq 100); do
+  term capture-pane -p -t show | grep -Eq '^(2 fps|paused)' || break
+  sleep 0.1
+done
+term capture-pane -p -t show | grep -Eq '^(2 fps|paused)' && fail "the status line stayed"
+term send-keys -t show q
+wait_for "^exit=0$"
+expect_terminal_as_before status
+
+# The size notice fits a terminal 40 x 10, and a shorter one 20 x 5.
+type_line "clear; '$play' --crop --fps 1; echo exit=\$?"
+wait_for "$frame_shown"
+term resize-window -t show -x 40 -y 10
+wait_for "^needs 100 x 50, this terminal is 40 x 10$"
+term resize-window -t show -x 20 -y 5
+wait_for "^needs 100 x 50 *$"
+term send-keys -t show q
+wait_for "^exit=0$"
+term resize-window -t show -x 120 -y 60
+expect_terminal_as_before narrow
+
+# SIGHUP and Ctrl-\ restore the terminal and end the program by that signal,
+# as Ctrl-C and SIGTERM do.
+type_line "clear; sh -c 'echo \$\$ > pid; exec \"$play\" --fps 1'"
+wait_for "$frame_shown"
+kill -HUP "$(cat "$work/pid")"
+wait_for "$summary_line"
+type_line "echo status=\$?"
+wait_for "^status=129$"
+expect_terminal_as_before sighup
+
+# A terminal that hangs up for real (its pane closed) ends the program by
+# SIGHUP too, though the summary can no longer be written.
+term new-window -d -t show -n hangup \
+  "bash --norc --noprofile -c 'trap \"\" TERM; trap \"echo hup\" HUP; \"$play\" --fps 1; echo \$? > $work/hangup_status'"
+for _ in $(seq 50); do
+  term capture-pane -p -t show:hangup | grep -Eq -- "$frame_shown" && break
+  sleep 0.1
+done
+term kill-window -t show:hangup
+for _ in $(seq 50); do
+  [[ -s $work/hangup_status ]] && break
+  sleep 0.1
+done
+[[ $(cat "$work/hangup_status" 2> /dev/null) == 129 ]] ||
+  fail "a closed terminal ended the program with status $(cat "$work/hangup_status" 2> /dev/null)"
+
+type_line "clear; '$play' --fps 1"
+wait_for "$frame_shown"
+term send-keys -t show 'C-\'
+wait_for "$summary_line"
+type_line "echo status=\$?"
+wait_for "^status=131$"
+expect_terminal_as_before sigquit
+
+# Ctrl-Z gives the terminal back and stops the program; fg draws the frame
+# again, and the time stopped is left out of the summary as a pause is.
+type_line "clear; '$play' --fps 1"
+wait_for "$frame_shown"
+term send-keys -t show C-z
+wait_for "Stopped"
+expect_terminal_as_before stopped
+sleep 2
+type_line "fg"
+wait_for "$frame_shown"
+term send-keys -t show q
+wait_for "$summary_line"
+seconds=$(term capture-pane -p -t show | grep -E '^marquee ' | awk '{ print $(NF - 3) }')
+awk -v s="$seconds" 'BEGIN { exit !(s < 2) }' || fail "the 2 s stopped counted in the summary: $seconds s"
+expect_terminal_as_before suspended
+
+# A terminal that cannot place the cursor is refused before anything is drawn.
+type_line "clear; TERM=dumb '$play'; echo status=\$?"
+wait_for "^status=1$"
+term capture-pane -p -t show | grep -q "^textshow-play: this terminal (TERM=dumb) cannot place the cursor" ||
+  fail "no refusal of TERM=dumb"
+term capture-pane -p -t show | grep -Fq -- "$(grep -m1 '[^ ]' "$work/frame" | sed 's/^ *//')" && fail "TERM=dumb got a frame"
+
+# The keyboard is no stream of frames; a stream without a frame is an error.
+type_line "clear; '$play' -; echo status=\$?"
+wait_for "^status=1$"
+term capture-pane -p -t show | grep -q "^textshow-play: standard input is a terminal" || fail "keys read as frames"
+type_line "clear; '$play' - < /dev/null; echo status=\$?"
+wait_for "^status=1$"
+term capture-pane -p -t show | grep -q "^textshow-play: standard input held no frame" || fail "no word of the empty stream"
+expect_terminal_as_before empty
+
+# A stream that has yet to bring a frame says so.
+type_line "clear; sh -c 'echo \$\$ > writer; exec sleep 30' | '$play' -; echo exit=\${PIPESTATUS[1]}"
+wait_for "^waiting for frames"
+term send-keys -t show q
+kill "$(cat "$work/writer")"
+wait_for "^exit=0$"
+expect_terminal_as_before waiting
+
+# An endless stream is played in bounded memory, as a looped one is: the
+# player reads only as fast as it plays.
+kib_most=$((16 * 1024))
+for loop in "" "--loop "; do
+  rm -f "$work/pid"
+  type_line "clear; yes '' | sh -c 'echo \$\$ > pid; exec \"$play\" $loop--fps 1000 -'; echo exit=\${PIPESTATUS[1]}"
+  for _ in $(seq 50); do
+    [[ -s $work/pid ]] && break
+    sleep 0.1
+  done
+  high_water=0
+  for _ in $(seq 15); do
+    high_water=$(awk '/^VmHWM:/ { print $2 }' "/proc/$(cat "$work/pid")/status")
+    ((high_water < kib_most)) || fail "an endless stream ${loop}took $high_water KiB"
+    sleep 0.1
+  done
+  term send-keys -t show q
+  wait_for "^exit=0$"
+  (($(frames_summed) > 256)) || fail "the endless stream ${loop}played only $(frames_summed) frames"
+  echo "endless stream ${loop}played in at most $high_water KiB"
+done
+expect_terminal_as_before endless
 
 echo "terminal test passed"

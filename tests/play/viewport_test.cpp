@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 namespace textshow::play {
 namespace {
 
@@ -31,8 +33,28 @@ TEST(FitFrame, CentresTheFrameOrItsCentre) {
   }
 }
 
-TEST(SizeNotice, TellsTheSizeNeededAndTheSizeThereIs) {
-  EXPECT_EQ(size_notice(24, 80), "textshow-play needs 100 x 50, this terminal is 80 x 24");
+TEST(SizeNotice, TellsTheSizeNeededAndTheSizeThereIsInTheWidthThereIs) {
+  struct Case {
+    int lines;
+    int columns;
+    std::string_view notice;
+  };
+  const Case cases[] = {
+      {24, 80, "textshow-play needs 100 x 50, this terminal is 80 x 24"},
+      {49, 54, "textshow-play needs 100 x 50, this terminal is 54 x 49"},
+      {49, 53, "needs 100 x 50, this terminal is 53 x 49"},
+      {10, 40, "needs 100 x 50, this terminal is 40 x 10"},
+      {10, 39, "needs 100 x 50, terminal 39 x 10"},
+      {5, 20, "needs 100 x 50"},
+      {5, 14, "needs 100 x 50"},
+      {5, 13, "100x50"},
+      {1, 6, "100x50"},
+      {1, 5, ""},
+      {0, 0, ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(size_notice(c.lines, c.columns), c.notice) << c.columns << " x " << c.lines;
+  }
 }
 
 }  // namespace
