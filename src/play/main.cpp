@@ -43,7 +43,7 @@ std::optional<int> record(const Options& options, const StagePlan& plan) {
   ShowTally tally(plan.count());
   {
     const StopSignals signals;
-    record_frames(feed, plan, options.fps, out.stream(), tally, signals);
+    record_frames(feed, plan, options.fps, out.stream(), tally, recording_depth(options.color), signals);
   }
   if (const std::optional<int> signal = StopSignals::caught()) {
     return signal;
@@ -60,7 +60,7 @@ std::optional<int> play(const Options& options, const StagePlan& plan) {
   ShowTally tally(plan.count());
   {
     const StopSignals signals;
-    Screen screen;
+    Screen screen(options.color, options.crop);
     Player(screen, feed, plan, signals, options.fps, options.loop, tally).run();
   }
   if (const std::optional<int> signal = StopSignals::caught()) {

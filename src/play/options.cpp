@@ -13,6 +13,8 @@ enum OptionCode : int {
   FPS_OPTION = 'f',
   LOOP_OPTION = 'l',
   RECORD_OPTION = 'r',
+  COLOR_OPTION = 'c',
+  CROP_OPTION = 'C',
   HELP_OPTION = 'h',
   VERSION_OPTION = 'V',
   MISSING_VALUE = ':',
@@ -25,6 +27,8 @@ constexpr option LONG_OPTIONS[] = {
     {"fps", required_argument, nullptr, FPS_OPTION},
     {"loop", no_argument, nullptr, LOOP_OPTION},
     {"record", required_argument, nullptr, RECORD_OPTION},
+    {"color", required_argument, nullptr, COLOR_OPTION},
+    {"crop", no_argument, nullptr, CROP_OPTION},
     {"help", no_argument, nullptr, HELP_OPTION},
     {"version", no_argument, nullptr, VERSION_OPTION},
     {nullptr, 0, nullptr, 0},
@@ -40,12 +44,22 @@ int parse_fps(std::string_view text) {
   return fps;
 }
 
-// The argument that getopt just refused, as the user wrote it.
-std::string refused_argument(char* argv[]) {
-  if (optopt != 0 && optopt != FPS_OPTION && optopt != RECORD_OPTION) {
-    return std::string("-") + static_cast<char>(optopt);
+ColorMode parse_color(std::string_view text) {
+  if (const std::optional<ColorMode> mode = color_mode_named(text)) {
+    return *mode;
   }
-  return argv[optind - 1];
+  throw UsageError("--color needs auto, always or never, not '" + std::string(text) + "'");
+}
+
+// The argument that getopt just refused, as the user wrote it.
+// A long option is named as written ("--loop=1" as well), a short one by
+// its letter, which may stand among others ("-hx").
+std::string refused_argument(char* argv[]) {
+  const std::string_view written = argv[optind - 1];
+  if (optopt == 0 || written.starts_with("--")) {
+    return std::string(written);
+  }
+  return std::string("-") + static_cast<char>(optopt);
 }
 
 void check_combination(const Options& options) {
@@ -70,6 +84,12 @@ Options parse_options(int argc, char* argv[]) {
         break;
       case RECORD_OPTION:
         options.record_path = optarg;
+        break;
+      case COLOR_OPTION:
+        options.color = parse_color(optarg);
+        break;
+      case CROP_OPTION:
+        options.crop = true;
         break;
       case HELP_OPTION:
         options.help = true;
@@ -103,6 +123,10 @@ std::string usage_text() {
          "  --loop           play again and again until a key is pressed\n"
          "  --record FILE    write an asciicast recording to FILE (- for standard output)\n"
          "                   instead; needs no terminal\n"
+         "  --color=WHEN     colour the show: auto (where the terminal has colours and NO_COLOR\n"
+         "                   is not set; the default), always (recordings too) or never\n"
+         "  --crop           in a terminal smaller than the show, its centre at full size\n"
+         "                   instead of all of it scaled down\n"
          "  -h, --help       show this help and exit\n"
          "      --version    show the version and exit\n"
          "\n"

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "play/color_choice.hpp"
 #include "play/pacer.hpp"
 
 namespace textshow::play {
@@ -12,6 +13,9 @@ namespace textshow::play {
 struct Options {
   int fps = DEFAULT_FPS;
   bool loop = false;
+  ColorMode color = ColorMode::AUTO;
+  // A terminal smaller than the frame shows its centre at 1:1, not all of it scaled down.
+  bool crop = false;
   std::optional<std::string> record_path;
   // A recorded stream to play instead of the show; "-" is standard input.
   std::optional<std::string> stream_path;

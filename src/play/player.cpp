@@ -69,7 +69,7 @@ void Player::pass_skipped_frames() {
 }
 
 void Player::show_next(TimePoint now) {
-  screen_.draw(feed_.front());
+  screen_.draw(feed_.front(), plan_.stage_of(next_frame_));
   feed_.pop();
   shown_any_ = true;
   current_stage_ = frame_shown(plan_, next_frame_, now, tally_, pacer_);

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "play/asciicast_writer.hpp"
+#include "play/color_sequences.hpp"
 #include "play/pacer.hpp"
 
 namespace textshow::play {
@@ -30,31 +31,40 @@ bool next_frame(FrameFeed& feed, const StopSignals& signals) {
 
 }  // namespace
 
-std::string frame_drawing(const Frame& frame) {
+std::string frame_drawing(const Frame& frame, const FrameColors* colors) {
   std::string drawing(CURSOR_HOME);
+  int color = NO_COLOR_SET;
   for (int r = 0; r < FRAME_HEIGHT; ++r) {
     if (r != 0) {
       drawing += ROW_BREAK;
     }
-    drawing += frame.row(r);
+    if (colors != nullptr) {
+      append_colored(drawing, frame.row(r), row_colors(*colors, r), color);
+    } else {
+      drawing += frame.row(r);
+    }
   }
   return drawing;
 }
 
 void record_frames(FrameFeed& feed, const StagePlan& plan, int fps, std::ostream& out, ShowTally& tally,
-                   const StopSignals& signals) {
+                   ColorDepth depth, const StopSignals& signals) {
+  const bool colored = depth != ColorDepth::MONOCHROME;
+  FrameColors colors{};
   const TimePoint start{};
   AsciicastWriter writer(out, FRAME_WIDTH, FRAME_HEIGHT);
   writer.output(Duration::zero(), std::string(HIDE_CURSOR) + std::string(CLEAR_SCREEN));
   Pacer pacer(fps, start);
   for (int frame = 0; out && next_frame(feed, signals); ++frame) {
     const TimePoint shown = pacer.due();
-    writer.output(shown - start, frame_drawing(feed.front()));
+    color_frame(feed.front(), plan.stage_of(frame), depth, colors);
+    writer.output(shown - start, frame_drawing(feed.front(), colored ? &colors : nullptr));
     feed.pop();
     frame_shown(plan, frame, shown, tally, pacer);
   }
   tally.finish(pacer.due());
-  writer.output(pacer.due() - start, SHOW_CURSOR);
+  const std::string_view reset = colored ? RESET_COLORS : std::string_view();
+  writer.output(pacer.due() - start, std::string(reset) + std::string(SHOW_CURSOR));
 }
 
 }  // namespace textshow::play

@@ -37,6 +37,13 @@ TEST(JsonString, EscapesWhatJsonDoesNotAllowInAString) {
       {"\x1b[H", R"("\u001b[H")"},
       {std::string_view("\0\x1f\x7f", 3), R"("\u0000\u001f\u007f")"},
       {"/ ~ {}[]", R"("/ ~ {}[]")"},
+      // UTF-8 text passes as it is; a byte of no character becomes U+FFFD, so
+      // that the JSON stays UTF-8 (found by fuzz/json_string.cpp).
+      {"caf\xc3\xa9 \xe2\x94\x80 \xf0\x9f\x8e\x86", "\"caf\xc3\xa9 \xe2\x94\x80 \xf0\x9f\x8e\x86\""},
+      {"\xff\xc3(", R"("\ufffd\ufffd(")"},                      // a stray byte, a lead without its follower
+      {"\xed\xa0\x80", R"("\ufffd\ufffd\ufffd")"},               // a surrogate
+      {"\xc0\xaf\xf4\x90\x80\x80", R"("\ufffd\ufffd\ufffd\ufffd\ufffd\ufffd")"},  // overlong, past U+10FFFF
+      {"\xe2\x82", R"("\ufffd\ufffd")"},                         // cut short
   };
   for (const Case& c : cases) {
     EXPECT_EQ(json_string(c.text), c.json) << testing::PrintToString(std::string(c.text));

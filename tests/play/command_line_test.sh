@@ -30,6 +30,8 @@ expect 2 "^textshow-play: --fps needs a whole number from 1 to 1000, not '0'" --
 expect 2 "^textshow-play: --fps needs a whole number from 1 to 1000, not 'fast'" --fps=fast
 expect 2 "^textshow-play: option '--fps' needs a value" --fps
 expect 2 "^textshow-play: one FILE at most" a b
+expect 2 "^textshow-play: --color needs auto, always or never, not 'yes'" --color=yes
+expect 2 "^textshow-play: unknown option '--crop=1'" --crop=1
 expect 1 "^textshow-play: cannot read $work/missing: No such file or directory" "$work/missing"
 expect 1 "^textshow-play: cannot read $work: Is a directory" "$work"
 expect 1 "^textshow-play: cannot write $work/no/such/dir/x.cast: No such file or directory" --record "$work/no/such/dir/x.cast"

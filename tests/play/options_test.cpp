@@ -55,6 +55,25 @@ TEST(ParseOptions, ReadsWhatTheCommandLineAsksFor) {
   EXPECT_TRUE(parse({"textshow-play", "--version"}).version);
 }
 
+TEST(ParseOptions, ReadsHowToColourAndFitTheShow) {
+  struct Case {
+    std::vector<std::string> args;
+    ColorMode color;
+    bool crop;
+  };
+  const Case cases[] = {
+      {{"textshow-play"}, ColorMode::AUTO, false},
+      {{"textshow-play", "--color=never", "--crop"}, ColorMode::NEVER, true},
+      {{"textshow-play", "--color", "always"}, ColorMode::ALWAYS, false},
+      {{"textshow-play", "--color=always", "--color=auto"}, ColorMode::AUTO, false},
+  };
+  for (const Case& c : cases) {
+    const Options options = parse(c.args);
+    EXPECT_EQ(options.color, c.color) << joined(c.args);
+    EXPECT_EQ(options.crop, c.crop) << joined(c.args);
+  }
+}
+
 TEST(ParseOptions, SaysWhatIsWrongWithACommandLine) {
   struct Case {
     std::vector<std::string> args;
@@ -74,6 +93,12 @@ TEST(ParseOptions, SaysWhatIsWrongWithACommandLine) {
       {{"textshow-play", "--fps", "99999999999"}, "--fps needs a whole number from 1 to 1000, not '99999999999'"},
       {{"textshow-play", "a", "b"}, "one FILE at most can be played, not 2"},
       {{"textshow-play", "--loop", "--record", "x.cast"}, "--loop and --record cannot go together: a recording has an end"},
+      {{"textshow-play", "--color"}, "option '--color' needs a value"},
+      {{"textshow-play", "--color=yes"}, "--color needs auto, always or never, not 'yes'"},
+      {{"textshow-play", "--color", ""}, "--color needs auto, always or never, not ''"},
+      {{"textshow-play", "--crop=1"}, "unknown option '--crop=1'"},
+      {{"textshow-play", "--loop=yes"}, "unknown option '--loop=yes'"},
+      {{"textshow-play", "-hx"}, "unknown option '-x'"},
   };
   for (const Case& c : cases) {
     try {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <sstream>
 
 #include "play/asciicast_writer.hpp"
@@ -54,7 +55,7 @@ TEST(RecordFrames, PlacesEachFrameAtItsTimeInTheShowsRhythm) {
   ShowTally tally(plan.count());
   FrameFeed feed(frames);
   const StopSignals signals;
-  record_frames(feed, plan, 25, out, tally, signals);
+  record_frames(feed, plan, 25, out, tally, ColorDepth::MONOCHROME, signals);
 
   const std::vector<std::string> lines = lines_of(out.str());
   ASSERT_EQ(lines.size(), 1 + 1 + frames.size() + 1) << "header, clearing, frames, cursor back";
@@ -70,6 +71,33 @@ TEST(RecordFrames, PlacesEachFrameAtItsTimeInTheShowsRhythm) {
   EXPECT_EQ(tally.frames(0), 2);
   EXPECT_EQ(tally.time(0), std::chrono::milliseconds(240));
   EXPECT_EQ(tally.frames(3), 1) << "the frame past the listed stages";
+}
+
+// The recording without its colour sequences.
+std::string without_colors(const std::string& text) {
+  static const std::regex color_sequence(R"(\\u001b\[[0-9;]*m)");
+  return std::regex_replace(text, color_sequence, "");
+}
+
+TEST(RecordFrames, ColoursEachFrameInItsStagesPaletteWithoutChangingACharacter) {
+  const StagePlan plan = StagePlan::of_show();
+  const std::vector<Frame> frames = {lettered_frame('#'), lettered_frame('X')};
+  std::ostringstream plain;
+  std::ostringstream colored;
+  ShowTally tally(plan.count());
+  const StopSignals signals;
+  FrameFeed plain_feed(frames);
+  FrameFeed colored_feed(frames);
+  record_frames(plain_feed, plan, 25, plain, tally, ColorDepth::MONOCHROME, signals);
+  record_frames(colored_feed, plan, 25, colored, tally, ColorDepth::COLORS_256, signals);
+
+  FrameColors colors{};
+  color_frame(frames[0], 0, ColorDepth::COLORS_256, colors);
+  const std::string first = R"(\u001b[38;5;)" + std::to_string(colors[0]) + "m#";
+  EXPECT_NE(colored.str().find(first), std::string::npos) << "the marquee's colour before its first cell";
+  EXPECT_NE(colored.str().find(R"(\u001b[0m\u001b[?25h")"), std::string::npos) << "colours put back at the end";
+  EXPECT_EQ(without_colors(colored.str()), without_colors(plain.str()));
+  EXPECT_EQ(without_colors(plain.str()), plain.str()) << "a plain recording has no colour";
 }
 
 }  // namespace

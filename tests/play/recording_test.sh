@@ -51,6 +51,14 @@ frames=$(($(tr -cd '\n' < show | wc -c) / 50))
 [[ $(awk '{ sum += $(NF - 5) } END { print sum }' summary) == "$frames" ]] ||
   { echo "FAIL: the summary does not count the show's $frames frames"; cat summary; exit 1; }
 
+# In colour: the same characters, with colours; the plain recording has none.
+"$play" --record colored.cast --fps 1000 --color=always > /dev/null
+asciinema_cat colored.cast colored_played
+grep -q $'\e\\[38;5;[0-9]*m' colored_played || { echo "FAIL: --color=always recorded no colours"; exit 1; }
+! grep -q $'\e\\[[0-9;]*m' played || { echo "FAIL: the plain recording has colours"; exit 1; }
+perl -pe 's/\e\[[0-9;]*m//g' colored_played | rows_played /dev/stdin > colored_rows
+cmp expected_rows colored_rows || { echo "FAIL: the coloured recording does not play the show's frames"; exit 1; }
+
 # A stream read from standard input, cut in its third frame, with quotes and backslashes.
 for r in $(seq 120); do printf '%-100s\r\n' "row $r \"\\"; done > cut_stream
 "$play" --record cut.cast - < cut_stream 2> /dev/null

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Plays the show in real terminals (tmux panes): a frame centred in 120 x 60,
-# the size notice in 80 x 24 and 40 x 10, resizing down to 1 x 1, space holding
-# the picture and letting it go on, n skipping a stage, the status line, the
-# terminal left as it was after q, Ctrl-C, SIGTERM, SIGHUP, Ctrl-\ and Ctrl-Z,
-# terminals and streams that cannot be played, and the memory that an endless
-# stream takes.
+# the whole frame scaled down in 80 x 24 while resizing down to 1 x 1, the
+# centre with the size notice under --crop (shortened in 40 x 10 and 20 x 5),
+# one frame exactly at many sizes and in the colours that the terminal,
+# NO_COLOR and --color ask for, space holding the picture and letting it go
+# on, n skipping a stage, the status line, the terminal left as it was after
+# q, Ctrl-C, SIGTERM, SIGHUP, Ctrl-\ and Ctrl-Z, terminals and streams that
+# cannot be played, and the memory that an endless stream takes.
 set -euo pipefail
 play=$1
 textshow=$2
+scaled_screen=$3
 
 if ! command -v tmux >/dev/null; then
   echo "tmux is not installed: skipped"
@@ -77,6 +80,26 @@ frames_summed() {
   term capture-pane -p -t show | grep -E "$summary_line" | awk '{ sum += $(NF - 5) } END { print sum }'
 }
 
+# Waits up to 5 s for the pane to equal one of the files given, trailing
+# blanks left out.
+wait_for_screen() {
+  for _ in $(seq 50); do
+    term capture-pane -p -t show | sed 's/ *$//' > "$work/screen"
+    for expected in "$@"; do
+      if cmp -s "$expected" "$work/screen"; then
+        return 0
+      fi
+    done
+    sleep 0.1
+  done
+  diff "$1" "$work/screen" | head -20 || true
+  fail "the pane never showed $*"
+}
+
+# What a terminal of $1 lines and $2 columns shows of the frame in file $3
+# when it scales it down.
+scaled() { "$scaled_screen" "$1" "$2" < "$3" | sed 's/ *$//'; }
+
 type_line() { term send-keys -t show -l -- "$1" && term send-keys -t show Enter; }
 
 # The terminal's settings now are those it had at the start.
@@ -105,19 +128,33 @@ wait_for "$frame_shown"
 term capture-pane -p -t show | sed 's/ *$//' > "$work/screen"
 diff "$work/expected_screen" "$work/screen" > "$work/screen_diff" || fail "the first frame is not centred in 120 x 60: $(head -20 "$work/screen_diff")"
 
+# In 80 x 24 the whole frame, scaled down; the show goes on meanwhile, so any
+# of the first page's eight pictures of the strips.
+for f in $(seq 0 7); do
+  head -c $(((f + 1) * 5100)) "$work/show" | tail -c 5100 > "$work/frame$f"
+  scaled 24 80 "$work/frame$f" > "$work/scaled$f"
+done
 term resize-window -t show -x 80 -y 24
-wait_for "needs 100 x 50, this terminal is 80 x 24"
-for size in "1 1" "2 1" "1 2" "7 3" "100 49" "80 24"; do
+wait_for_screen "$work"/scaled?
+for size in "1 1" "2 1" "1 2" "7 3" "100 49" "15 30" "80 24"; do
   read -r columns lines <<<"$size"
   term resize-window -t show -x "$columns" -y "$lines"
   sleep 0.1
 done
-wait_for "needs 100 x 50, this terminal is 80 x 24"
+wait_for_screen "$work"/scaled?
 term send-keys -t show q
 wait_for "^exit=0$"
 term capture-pane -p -t show | grep -Eq "$summary_line" || fail "no summary"
 term resize-window -t show -x 120 -y 60
 expect_terminal_as_before q
+
+# --crop keeps the centre at 1:1, with the size notice.
+term resize-window -t show -x 80 -y 24
+type_line "clear; '$play' --crop --fps 1; echo exit=\$?"
+wait_for "needs 100 x 50, this terminal is 80 x 24"
+term send-keys -t show q
+wait_for "^exit=0$"
+term resize-window -t show -x 120 -y 60
 
 type_line "clear; '$play' --fps 1"
 wait_for "$frame_shown"
@@ -196,8 +233,8 @@ term send-keys -t show q
 wait_for "^exit=0$"
 expect_terminal_as_before status
 
-# The size notice fits a terminal 40 x 10, and a shorter one 20 x 5.
-type_line "clear; '$play' --fps 1; echo exit=\$?"
+# Under --crop the size notice fits a terminal 40 x 10, and a shorter one 20 x 5.
+type_line "clear; '$play' --crop --fps 1; echo exit=\$?"
 wait_for "$frame_shown"
 term resize-window -t show -x 40 -y 10
 wait_for "^needs 100 x 50, this terminal is 40 x 10$"
@@ -304,5 +341,61 @@ for loop in "" "--loop "; do
   echo "endless stream ${loop}played in at most $high_water KiB"
 done
 expect_terminal_as_before endless
+
+# A stream that brings one frame and then waits keeps it on the screen. At
+# 100 x 50 the screen is the frame exactly; smaller, the whole of it scaled
+# down; below the smallest scale, the centre and the notice.
+mkfifo "$work/feed"
+# Starts the player with the environment $1 and the options $2 on the stream.
+start_still() {
+  exec 3<>"$work/feed"
+  type_line "clear; $1 '$play' --fps 1000 $2 - < feed; echo exit=\$?"
+  cat "$work/frame0" >&3
+}
+stop_still() {
+  exec 3>&-
+  wait_for "^exit=0$"
+}
+tr -d '\r' < "$work/frame0" | sed 's/ *$//' > "$work/exact"
+
+start_still TERM=tmux-256color ""
+for size in "100 50" "80 24" "120 40" "99 50" "20 8" "40 7" "100 50"; do
+  read -r columns lines <<<"$size"
+  term resize-window -t show -x "$columns" -y "$lines"
+  if ((lines >= 50 && columns >= 100)); then
+    wait_for_screen "$work/exact"
+  elif ((lines >= 8 && columns >= 16)); then
+    scaled "$lines" "$columns" "$work/frame0" > "$work/expected_scaled"
+    wait_for_screen "$work/expected_scaled"
+  else
+    wait_for "needs 100 x 50"
+  fi
+done
+stop_still
+
+# The colours the terminal, NO_COLOR and --color ask for; the characters are
+# the frame's whatever the colours.
+while IFS='|' read -r environment option colors; do
+  start_still "$environment" "$option"
+  wait_for_screen "$work/exact"
+  term capture-pane -p -e -t show > "$work/colored"
+  got=none
+  if grep -q $'\e\\[38;5;' "$work/colored"; then
+    got=256
+  elif grep -q $'\e\\[3[0-7]m' "$work/colored"; then
+    got=8
+  fi
+  [[ $got == "$colors" ]] || fail "$environment $option: colours $got, not $colors"
+  stop_still
+done <<'CASES'
+TERM=tmux-256color||256
+TERM=tmux-256color NO_COLOR=1||none
+TERM=tmux-256color NO_COLOR=||256
+TERM=tmux-256color NO_COLOR=1|--color=always|256
+TERM=tmux-256color|--color=never|none
+TERM=screen||8
+TERM=vt100|--color=always|none
+CASES
+expect_terminal_as_before colors
 
 echo "terminal test passed"

@@ -32,6 +32,14 @@ size=$(stat -c %s "$work/A")
 printf AB | "$textshow" >"$work/AB"
 cmp -s "$work/A" "$work/AB" || fail "input AB: differs from input A"
 
+# Only the speed byte is taken from the input: the rest stays for the next reader.
+rest=$(printf 'Ahello' | { "$textshow" >/dev/null; cat; })
+[ "$rest" = "hello" ] || fail "input Ahello: the next reader got '$rest', expected 'hello'"
+
+# Arguments other than --help and --version are ignored.
+printf A | "$textshow" foo -x --helps >"$work/arguments"
+cmp -s "$work/A" "$work/arguments" || fail "other arguments: the show differs from input A"
+
 # A closed or empty input still starts the same show (at its slowest pace, so
 # only the first frame is read).
 "$textshow" <&- 2>/dev/null | head -c 5100 >"$work/closed-input"
@@ -65,6 +73,28 @@ expect_stop "reader gone" \
 expect_stop "reader gone, SIGPIPE ignored" \
   "env --ignore-signal=PIPE $slow_textshow | head -c 100 >/dev/null; exit \${PIPESTATUS[0]}" 1 \
   "textshow: write error: Broken pipe"
+
+# --help and --version answer at once, even from an input that never ends
+# (a pipe this shell holds open for writing), and a failed write of the answer
+# is reported like a failed show.
+mkfifo "$work/never-ends"
+exec 3<>"$work/never-ends"
+while IFS='|' read -r name arguments output expected_status expected_start; do
+  timed "'$textshow' $arguments <&3 >$output 2>'$work/stderr'"
+  status=$?
+  [ "$status" -eq "$expected_status" ] || fail "$name: exit status $status, expected $expected_status"
+  [ "$elapsed_ms" -lt 1000 ] || fail "$name: took $elapsed_ms ms, expected under 1000"
+  answer=$(cat "$work/answer" "$work/stderr" 2>/dev/null | head -n 1)
+  [[ "$answer" == "$expected_start"* ]] || fail "$name: said '$answer', expected '$expected_start...'"
+  rm -f "$work/answer"
+done <<EOF
+help|--help|'$work/answer'|0|Usage: textshow [--help | --version]
+version|--version|'$work/answer'|0|textshow 1.
+help among other arguments|x --version --help|'$work/answer'|0|Usage: textshow
+help to a full disk|--help|/dev/full|1|textshow: write error: No space left on device
+version to a full disk|--version|/dev/full|1|textshow: write error: No space left on device
+EOF
+exec 3<&-
 
 if [ "$failures" -eq 0 ]; then
   echo "textshow process: all cases passed"
