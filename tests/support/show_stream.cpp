@@ -53,7 +53,7 @@ std::size_t stage_offset(std::string_view name) {
 
 ::testing::AssertionResult same_stream(std::string_view actual, std::string_view expected,
                                        std::size_t show_offset) {
-  const auto differs = std::ranges::mismatch(actual, expected).in1;
+  const auto* const differs = std::ranges::mismatch(actual, expected).in1;
   const auto at = static_cast<std::size_t>(differs - actual.begin());
   if (at == actual.size() && actual.size() == expected.size()) {
     return ::testing::AssertionSuccess();
