@@ -9,7 +9,7 @@ set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 play=$build/src/play/textshow-play
 # The show's frames, all stages, from the summary of a recording.
-frames=$("$play" --record /dev/null | awk '{ sum += $(NF - 5) } END { print sum }')
+frames=$("$play" --record /dev/null 2>&1 >/dev/null | awk '{ sum += $(NF - 5) } END { print sum }')
 
 work=$(mktemp -d)
 term() { tmux -S "$work/socket" -f /dev/null "$@"; }
