@@ -40,14 +40,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   textshow::play::FrameSplitter splitter;
   std::vector<Frame> frames;
   for (std::size_t start = 0; start < stream.size(); start += piece) {
-    for (Frame& frame : splitter.feed(stream.substr(start, piece))) {
-      frames.push_back(std::move(frame));
+    std::string_view bytes = stream.substr(start, piece);
+    while (!bytes.empty()) {
+      bytes.remove_prefix(splitter.feed(bytes));
+      if (splitter.has_frame()) {
+        frames.push_back(splitter.take_frame());
+      }
     }
   }
-  for (Frame& frame : splitter.finish()) {
-    frames.push_back(std::move(frame));
+  splitter.finish();
+  if (splitter.has_frame()) {
+    frames.push_back(splitter.take_frame());
   }
-
   const auto line_ends = static_cast<std::size_t>(std::ranges::count(stream, '\n'));
   if (frames != textshow::play::split_frames(stream) || frames.size() > line_ends / FRAME_HEIGHT + 1 ||
       !std::ranges::all_of(frames, well_formed)) {
