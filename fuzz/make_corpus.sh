@@ -66,6 +66,17 @@ case $target in
     seed unknown '--unknown\0-x'
     seed two-files 'a\0b'
     ;;
+  gif_animation)
+    # The first byte chooses the stage whose palette colours the frames.
+    staged() {
+      { printf '%b' "$2"; dd if="$show" iflag=skip_bytes,count_bytes skip="$3" count="$4" status=none; } >"$corpus/$1"
+    }
+    staged marquee-frame '\0' 0 5100
+    staged tunnel-frames '\3' 2193000 10102
+    staged plasma-frames '\5' 3205650 10200
+    seed long-row-twister '\6%s\r\n' "$long_row"
+    seed high-bytes-further '\7\x80\xc3\xa9\xff\xfe\r\n'
+    ;;
   *)
     echo "no corpus for fuzz target '$target'" >&2
     exit 1
