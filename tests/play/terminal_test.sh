@@ -376,7 +376,7 @@ expect_terminal_as_before waiting
 
 # An endless stream is played in bounded memory, as a looped one is: the
 # player reads only as fast as it plays.
-kib_most=$((16 * 1024))
+kib_most=${MEMORY_BOUND_KIB:-16384}
 for loop in "" "--loop "; do
   rm -f "$work/pid"
   type_line "clear; yes '' | sh -c 'echo \$\$ > pid; exec \"$play\" $loop--fps 1000 -'; echo exit=\${PIPESTATUS[1]}"
