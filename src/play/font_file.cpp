@@ -16,9 +16,13 @@ struct PatternFree {
 };
 using Pattern = std::unique_ptr<FcPattern, PatternFree>;
 
-}  // namespace
+// fontconfig keeps what it loaded, the configuration and the font list, until
+// it is told to let go; nothing else in the program asks it anything.
+struct FontconfigDone {
+  ~FontconfigDone() { FcFini(); }
+};
 
-std::string default_font_file() {
+std::string matching_file() {
   // fontconfig substitutes the closest font it has for a missing one, as
   // every program that asks it does, so a machine without DejaVu still draws.
   const Pattern wanted(FcNameParse(reinterpret_cast<const FcChar8*>(DEFAULT_FONT)));
@@ -34,6 +38,13 @@ std::string default_font_file() {
     throw std::runtime_error("no font found for \"" + std::string(DEFAULT_FONT) + "\"; give one with --font FILE");
   }
   return reinterpret_cast<const char*>(file);
+}
+
+}  // namespace
+
+std::string default_font_file() {
+  const FontconfigDone done;
+  return matching_file();
 }
 
 }  // namespace textshow::play
