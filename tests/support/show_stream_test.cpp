@@ -17,7 +17,7 @@ TEST(ShowStream, NamesTheStageFrameAndByteOfAnOffset) {
       {0, "stage \"marquee\", frame 0, byte 0"},
       {1'427'999, "stage \"marquee\", frame 279, byte 5099"},
       {1'428'000, "stage \"stripes\", frame 0, byte 0"},
-      {stage_offset("tunnel") + 2 * 5051 + 6, "stage \"tunnel\", frame 2, byte 6"},
+      {stage_offset("tunnel") + 2UL * 5051 + 6, "stage \"tunnel\", frame 2, byte 6"},
       {stage_offset("plasma"), "stage \"plasma\", frame 0, byte 0"},
       {4'990'649, "stage \"twister\", frame 199, byte 5099"},
       {4'990'650, "the final byte 0"},
