@@ -52,11 +52,6 @@ struct GifClose {
 
 }  // namespace
 
-// fontconfig keeps the configuration it loads to find the font for the life of
-// the process: that is no leak of the renderer's.
-// NOLINTNEXTLINE(readability-identifier-naming): the name LeakSanitizer asks for.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
-
 // NOLINTNEXTLINE(readability-identifier-naming): the entry libFuzzer calls.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) {
